@@ -1,0 +1,27 @@
+# GoogleTest, cross-built from Debian's sources; test programs run under Wine through CTest.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# End-to-end tests run the installed programs; this test installs the build into the
+# Program Files folder of the test prefix first.
+add_test(NAME install_suite
+         COMMAND sh -c "cmake --install \"$0\" --prefix \"$WINEPREFIX/drive_c/Program Files (x86)\" >/dev/null"
+                 "${CMAKE_BINARY_DIR}")
+set_tests_properties(install_suite PROPERTIES FIXTURES_SETUP installed_suite)
+
+# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED])
+# INSTALLED: the tests start installed programs, so the suite is installed before they run.
+function(suite_add_gtest target)
+  cmake_parse_arguments(ARG "INSTALLED" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
+  if(ARG_INSTALLED)
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         PROPERTIES FIXTURES_REQUIRED installed_suite)
+  else()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
