@@ -1,0 +1,11 @@
+// Portsense.exe: answers through its exit code whether this machine has the charge feature.
+// Any command line is ignored.
+#include <windows.h>
+
+#include "ChargeProbe.h"
+#include "PwrioDevice.h"
+
+int wmain(int, wchar_t**) {
+    pwrio::Device device;
+    return portsense::RunChargeProbe(device, [] { MessageBoxW(nullptr, L"abcd", nullptr, MB_OK); });
+}

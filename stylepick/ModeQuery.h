@@ -1,0 +1,48 @@
+#pragma once
+// One run's conversation with the hardware-access device: opens the device and its interface,
+// probes the charge and music features, reads the charge-mode table, and installs the style
+// sheet that fits. Closes interface and device when destroyed.
+#include <cstdint>
+#include <string>
+
+#include "PwrioDevice.h"
+
+class ModeQuery {
+public:
+    ModeQuery(pwrio::IDevice& device, std::wstring strDestFile, std::wstring strSourceDir);
+    ~ModeQuery();
+    ModeQuery(const ModeQuery&) = delete;
+    ModeQuery& operator=(const ModeQuery&) = delete;
+
+    bool ProbeChargeSupport();
+    bool ProbeMusicSupport();
+    // Reads the mode table and copies the fitting style sheet over the destination. False when
+    // the table could not be read or the copy failed; Status() then says why.
+    bool SelectAndCopyStyleSheet();
+
+    // 0, the refusing answer's status word, the unanswered function code, or a system error.
+    int32_t Status() const { return m_nStatus; }
+    bool IsInterfaceOpen() const { return m_bInterfaceOpen; }
+    bool IsChargeSupported() const { return m_bChargeSupported; }
+    bool IsMusicSupported() const { return m_bMusicSupported; }
+    int32_t EntryCount() const { return m_nEntryCount; }
+
+private:
+    enum class TableRead { Failed, Empty, Found };
+
+    // Zeroes the block, fills in the request and exchanges it; false when the call failed.
+    bool Send(const pwrio::RequestBlock& request);
+    TableRead ReadModeTable(uint32_t& modeBits);
+    bool CopyStyleSheet(const wchar_t* name);
+
+    pwrio::IDevice& m_device;
+    int32_t m_nStatus = 0;
+    bool m_bDeviceOpen = false;
+    pwrio::RequestBlock m_request;
+    int32_t m_nEntryCount = 0;
+    std::wstring m_strDestFile;
+    std::wstring m_strSourceDir;
+    bool m_bInterfaceOpen = false;
+    bool m_bMusicSupported = false;
+    bool m_bChargeSupported = false;
+};

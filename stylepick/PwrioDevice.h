@@ -1,0 +1,36 @@
+#pragma once
+// The one narrow way to the hardware-access device: open it, exchange a request block, close it.
+#include <windows.h>
+
+#include "PwrioRequest.h"
+
+namespace pwrio {
+
+class IDevice {
+public:
+    virtual ~IDevice() = default;
+    // True when the device opened.
+    virtual bool Open() = 0;
+    // Sends the block and lets the driver overwrite it with its answer; false when the
+    // control call itself failed.
+    virtual bool Exchange(RequestBlock& block) = 0;
+    virtual void Close() = 0;
+};
+
+// The device as the system provides it.
+class Device final : public IDevice {
+public:
+    Device() = default;
+    ~Device() override { Close(); }
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+
+    bool Open() override;
+    bool Exchange(RequestBlock& block) override;
+    void Close() override;
+
+private:
+    HANDLE m_hDevice = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace pwrio

@@ -1,0 +1,33 @@
+#pragma once
+// A scratch folder holding the six style sheets (each file's content is its own name) and an
+// existing destination file, so that a test can tell which sheet was copied over it.
+#include <string>
+
+#include "SuiteFolders.h"
+
+class StyleSheetFolder {
+public:
+    static constexpr const wchar_t* kSheets[] = {L"Typical.css",   L"Typical_SM.css", L"Alternate.css",
+                                                 L"Alternate_SM.css", L"Apple2A.css",   L"Apple2A_SM.css"};
+    static constexpr char kOriginalDestination[] = "original destination";
+
+    StyleSheetFolder() {
+        std::filesystem::create_directory(m_folder / L"CSS");
+        for (const wchar_t* sheet : kSheets) {
+            testsupport::WriteTextFile(m_folder / (std::wstring(L"CSS\\") + sheet), Narrow(sheet));
+        }
+        testsupport::WriteTextFile(Destination(), kOriginalDestination);
+    }
+
+    std::wstring Root() const { return m_folder.Path().wstring(); }
+    // The source folder with its trailing backslash, as callers give it.
+    std::wstring SourceDir() const { return (m_folder / L"CSS").wstring() + L"\\"; }
+    std::wstring Destination() const { return (m_folder / L"auto.css").wstring(); }
+    // What the destination holds now: a sheet's name, or the original text.
+    std::string DestinationContent() const { return testsupport::ReadTextFile(Destination()); }
+
+    static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+private:
+    testsupport::ScratchFolder m_folder;
+};
