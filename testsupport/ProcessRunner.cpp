@@ -80,6 +80,10 @@ HANDLE StartProgram(const std::wstring& commandLine) {
     return Create(commandLine, startup, FALSE).hProcess;
 }
 
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+std::wstring Quoted(const std::wstring& path) {
+    // Backslashes before the closing quote would escape it: double them.
+    const size_t trailing = path.size() - (path.find_last_not_of(L'\\') + 1);
+    return L"\"" + path + std::wstring(trailing, L'\\') + L"\"";
+}
 
 }  // namespace testsupport

@@ -20,7 +20,7 @@ std::optional<ProcessResult> RunProgram(const std::wstring& commandLine, DWORD t
 // Starts commandLine without waiting; the caller owns the returned process handle.
 HANDLE StartProgram(const std::wstring& commandLine);
 
-// Puts a path in double quotes for a command line.
+// Puts an argument in double quotes for a command line, read back as it was.
 std::wstring Quoted(const std::wstring& path);
 
 }  // namespace testsupport

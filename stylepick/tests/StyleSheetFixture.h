@@ -31,3 +31,16 @@ public:
 private:
     testsupport::ScratchFolder m_folder;
 };
+
+// The current folder set to another one for a scope, for the default source ".\CSS\".
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::wstring& folder) : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(m_previous); }
+
+private:
+    std::filesystem::path m_previous;
+};
+

@@ -21,18 +21,6 @@ Outcome RunWith(const std::vector<std::wstring>& arguments, ScriptedPwrioDevice&
     return {exitCode, out.str()};
 }
 
-// Runs with the current folder set to folder, for the default source ".\CSS\".
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::wstring& folder) : m_previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~CurrentFolder() { std::filesystem::current_path(m_previous); }
-
-private:
-    std::filesystem::path m_previous;
-};
-
 }  // namespace
 
 TEST(StylepickCommandLine, WrongCommandLinesAnswerWithoutTouchingTheDevice) {

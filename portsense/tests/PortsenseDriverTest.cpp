@@ -1,0 +1,64 @@
+// The installed Portsense.exe against the simulated hardware-access driver.
+#include <gtest/gtest.h>
+
+#include "ProcessRunner.h"
+#include "SimulatedPwrio.h"
+#include "SuiteFolders.h"
+#include "Waiting.h"
+
+namespace {
+
+std::wstring Portsense() { return testsupport::Quoted((testsupport::InstallFolder() / L"Portsense.exe").wstring()); }
+
+}  // namespace
+
+TEST(PortsenseDriver, ExitCodeAnswersForTheFeatureAndTheClose) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const wchar_t*, DWORD>> machine;
+        DWORD exitCode;
+    };
+    const Case cases[] = {
+        {"charge feature present", {}, 0},
+        {"charge feature absent", {{L"ChargePresent", 0}}, 1},
+        {"present, close refused", {{L"CloseStatus", 0xFF00}}, 1},
+        {"absent, close refused", {{L"ChargePresent", 0}, {L"CloseStatus", 0x0100}}, 2},
+        {"read refused", {{L"ReadStatus", 0x0200}}, 1},
+        {"read request fails, close refused", {{L"FailFunction", 0xF300}, {L"CloseStatus", 0xFF00}}, 2},
+        {"close request fails", {{L"FailFunction", 0xF200}}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::SimulatedPwrio driver;
+        for (const auto& [name, value] : c.machine) driver.Set(name, value);
+        const auto result = testsupport::RunProgram(Portsense(), 20000);
+        ASSERT_TRUE(result.has_value()) << "the probe did not end";
+        EXPECT_EQ(c.exitCode, result->exitCode);
+        EXPECT_EQ("", result->output);
+    }
+}
+
+TEST(PortsenseDriver, RefusedInterfaceShowsTheMessageAndEndsWithOneWhenItIsClosed) {
+    testsupport::SimulatedPwrio driver;
+    driver.Set(L"OpenStatus", 0xFF00);
+    const HANDLE process = testsupport::StartProgram(Portsense());
+
+    HWND box = nullptr;
+    EXPECT_TRUE(testsupport::WaitUntil(
+        [&] { return (box = testsupport::FindProcessWindow(GetProcessId(process), L"#32770")) != nullptr; }));
+    if (box) {
+        wchar_t text[32] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 32);
+        EXPECT_STREQ(L"abcd", text);
+        EXPECT_NE(nullptr, GetDlgItem(box, IDOK));
+        EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(process, 0)) << "the probe must wait for the user";
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    const bool ended = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process, 0xDEAD);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(1u, exitCode);
+}
