@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "CWnd.h"
+
+class CStatic : public CWnd {
+public:
+    HICON SetIcon(HICON hIcon) {
+        return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
+    }
+};
