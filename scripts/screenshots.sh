@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the suite, installs it into its private Wine prefix and saves screenshots of its
+# windows at 96 and 144 dpi as build/screenshots/<dpi>/<name>.png, for people to look at.
+# Each program lists its shots in <folder>/screenshots.sh, sourced here, with:
+#   shot <name> <program> [arguments...]     (program: a Windows path or a path in the build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+"$root/scripts/install-deps.sh"
+source "$root/scripts/wine-session.sh"
+
+cmake --preset mingw >/dev/null
+wine_session_start "$root/build"
+cmake --build --preset mingw >/dev/null
+cmake --install build --prefix "$WINEPREFIX/drive_c/Program Files (x86)" >/dev/null
+
+# The suite as installed, as its programs find it.
+suite='C:\Program Files (x86)\Corvane\Corvane Vezuv Uvodoza'
+
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  # The display settings are read when the server starts.
+  wineserver -k
+  wineserver -w
+  wineserver -p
+  wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+}
+
+restore_dpi() {
+  set_dpi 96 || true
+  wine_session_stop
+}
+trap restore_dpi EXIT
+
+shot() {
+  local name=$1
+  shift
+  if wine "$root/build/testsupport/snapwindow.exe" "$out/$name.bmp" "$@"; then
+    convert "$out/$name.bmp" "$out/$name.png"
+    rm -f "$out/$name.bmp"
+    echo "  $out/$name.png"
+  else
+    echo "  $name: no screenshot" >&2
+  fi
+}
+
+for dpi in 96 144; do
+  out="$root/build/screenshots/$dpi"
+  mkdir -p "$out"
+  set_dpi "$dpi"
+  echo "At $dpi dpi:"
+  for list in "$root"/*/screenshots.sh "$root"/*/*/screenshots.sh; do
+    [ -f "$list" ] && source "$list"
+  done
+done
