@@ -5,13 +5,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-"$root/scripts/install-deps.sh"
 source "$root/scripts/wine-session.sh"
-
-cmake --preset mingw >/dev/null
-wine_session_start "$root/build"
-cmake --build --preset mingw >/dev/null
-cmake --install build --prefix "$WINEPREFIX/drive_c/Program Files (x86)" >/dev/null
+suite_prepare "$root" >/dev/null
+suite_install_into_prefix "$root"
 
 suite='C:\Program Files (x86)\Corvane\Corvane Vezuv Uvodoza'
 run() { wine "$root/build/testsupport/exitcode.exe" "$@"; }

@@ -4,10 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-"$root/scripts/install-deps.sh"
 source "$root/scripts/wine-session.sh"
-
-cmake --preset mingw >/dev/null
-wine_session_start "$root/build"
-cmake --build --preset mingw
+suite_prepare "$root"
 ctest --preset mingw "$@"

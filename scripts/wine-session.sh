@@ -1,5 +1,6 @@
-# Sourced by the run and test commands: a private Wine prefix under the build folder and an
-# Xvfb display for this run, both torn down when the calling script ends.
+# Sourced by the run, test and screenshot commands: a private Wine prefix under the build
+# folder and an Xvfb display for this run, both torn down when the calling script ends.
+#   suite_prepare <source folder>   installs what is missing, builds, starts the session
 #   wine_session_start <build folder>
 
 wine_session_stop() {
@@ -62,4 +63,16 @@ wine_session_start() {
   # Start Wine's system processes now, with no pipe of a caller as their output: started by a
   # test instead, they would inherit its output and keep CTest waiting for the end of it.
   wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+}
+
+suite_prepare() {
+  "$1/scripts/install-deps.sh"
+  cmake --preset mingw >/dev/null
+  wine_session_start "$1/build"
+  cmake --build --preset mingw
+}
+
+# Installs the built suite where its programs find one another: the prefix's Program Files.
+suite_install_into_prefix() {
+  cmake --install "$1/build" --prefix "$WINEPREFIX/drive_c/Program Files (x86)" >/dev/null
 }
