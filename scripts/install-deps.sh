@@ -16,6 +16,8 @@ packages=(
   x11-utils
   imagemagick
   googletest
+  chromium
+  python3
 )
 
 missing=()
