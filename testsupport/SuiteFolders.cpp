@@ -31,9 +31,11 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
-    // Files a test made read-only would stop the removal.
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ignored)) {
-        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    // Files a test made read-only would stop the removal. Nothing here may throw: a path
+    // the iterator cannot follow ends the walk, not the test program.
+    std::filesystem::recursive_directory_iterator entry(m_path, ignored);
+    for (; !ignored && entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored)) {
+        SetFileAttributesW(entry->path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     std::filesystem::remove_all(m_path, ignored);
 }
