@@ -54,6 +54,9 @@ public:
 
     BOOL SubclassWindow(HWND hWnd) {
         if (this->m_hWnd || !::IsWindow(hWnd)) return FALSE;
+        // One object to a window: another object of this class may hold it already.
+        DWORD_PTR holder = 0;
+        if (::GetWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, &holder)) return FALSE;
         if (!::SetWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this))) return FALSE;
         this->m_hWnd = hWnd;
         return TRUE;

@@ -36,6 +36,8 @@ TEST(WindowImpl, AttachedObjectSeesMessagesFirstAndPassesTheRestOn) {
     CHoverButton hover;
     ASSERT_TRUE(hover.SubclassWindow(button));
     EXPECT_FALSE(hover.SubclassWindow(button)) << "one window to an object";
+    CHoverButton second;
+    EXPECT_FALSE(second.SubclassWindow(button)) << "one object to a window";
     EXPECT_EQ(42, SendMessageW(button, WM_ASK, 21, 0));
     SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(1, hover.moves);

@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDS_CHARGE_GROUP 412

@@ -1,0 +1,11 @@
+#pragma once
+// Pixel measures are given at 96 dots per inch; a dialog's scale is its dots per inch.
+
+namespace crvUiVista {
+
+inline constexpr int kBaseScale = 96;
+
+// Multiplies first so that integer division loses as little as possible.
+constexpr int Scaled(int nPixelsAt96, int nScale) { return nPixelsAt96 * nScale / kBaseScale; }
+
+}  // namespace crvUiVista
