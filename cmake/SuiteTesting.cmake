@@ -8,7 +8,8 @@ include(GoogleTest)
 # End-to-end tests run the installed programs; this test installs the build into the
 # Program Files folder of the test prefix first.
 add_test(NAME install_suite
-         COMMAND sh -c "cmake --install \"$0\" --prefix \"$WINEPREFIX/drive_c/Program Files (x86)\" >/dev/null"
+         COMMAND sh -c "test -n \"$WINEPREFIX\" || { echo 'WINEPREFIX is not set: run the tests with scripts/test.sh' >&2; exit 1; }
+                        cmake --install \"$0\" --prefix \"$WINEPREFIX/drive_c/Program Files (x86)\" >/dev/null"
                  "${CMAKE_BINARY_DIR}")
 set_tests_properties(install_suite PROPERTIES FIXTURES_SETUP installed_suite)
 

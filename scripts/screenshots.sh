@@ -21,7 +21,7 @@ set_dpi() {
   wineserver -k
   wineserver -w
   wineserver -p
-  wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+  wine_session_warm_up "$root/build"
 }
 
 restore_dpi() {
@@ -48,6 +48,9 @@ for dpi in 96 144; do
   set_dpi "$dpi"
   echo "At $dpi dpi:"
   for list in "$root"/*/screenshots.sh "$root"/*/*/screenshots.sh; do
-    [ -f "$list" ] && source "$list"
+    # This script is not one of the lists.
+    if [ -f "$list" ] && [ "$list" != "$root/scripts/screenshots.sh" ]; then
+      source "$list"
+    fi
   done
 done

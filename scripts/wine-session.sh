@@ -60,16 +60,25 @@ wine_session_start() {
   create_prefix
   # A persistent server lets each test program start in a fraction of a second.
   wineserver -p
-  # Start Wine's system processes now, with no pipe of a caller as their output: started by a
-  # test instead, they would inherit its output and keep CTest waiting for the end of it.
+  wine_session_warm_up "$1"
+}
+
+wine_session_warm_up() {
+  # Start Wine's system processes and its desktop now, with no pipe of a caller as their
+  # output: started by a test instead, they would inherit its output and keep CTest waiting
+  # for the end of it. The desktop ends when no program has a window on it, so a keeper
+  # holds one for the session.
   wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+  if [ -f "$1/testsupport/desktopkeeper.exe" ]; then
+    wine "$1/testsupport/desktopkeeper.exe" </dev/null >/dev/null 2>&1 &
+  fi
 }
 
 suite_prepare() {
   "$1/scripts/install-deps.sh"
   cmake --preset mingw >/dev/null
-  wine_session_start "$1/build"
   cmake --build --preset mingw
+  wine_session_start "$1/build"
 }
 
 # Installs the built suite where its programs find one another: the prefix's Program Files.

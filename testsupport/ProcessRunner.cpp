@@ -1,7 +1,7 @@
 #include "ProcessRunner.h"
 
+#include <algorithm>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 namespace testsupport {
@@ -51,22 +51,34 @@ std::optional<ProcessResult> RunProgram(const std::wstring& commandLine, DWORD t
     }
     CloseHandle(writeEnd);
 
-    // Drain the pipe while the program runs so that a chatty program cannot block on it.
+    // The output is read while the program runs, so that a chatty program never blocks on a
+    // full pipe, and only until the program ends: a process it started may hold the pipe open
+    // for much longer (Wine's desktop process does).
     ProcessResult result;
-    std::thread reader([&] {
+    const auto drain = [&] {
+        DWORD available = 0;
         char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
+        while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+            DWORD read = 0;
+            if (!ReadFile(readEnd, buffer, std::min<DWORD>(available, sizeof(buffer)), &read, nullptr) || read == 0) break;
             result.output.append(buffer, read);
         }
-    });
-
-    const bool ended = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    };
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    bool ended = false;
+    for (;;) {
+        drain();
+        if (WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0) {
+            ended = true;
+            drain();
+            break;
+        }
+        if (timeoutMs != INFINITE && GetTickCount64() >= deadline) break;
+    }
     if (!ended) {
         TerminateProcess(process.hProcess, 0xDEAD);
         WaitForSingleObject(process.hProcess, INFINITE);
     }
-    reader.join();
     CloseHandle(readEnd);
     GetExitCodeProcess(process.hProcess, &result.exitCode);
     CloseHandle(process.hProcess);

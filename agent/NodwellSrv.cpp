@@ -1,0 +1,4 @@
+// The background agent's application object.
+#include "CNodwellSrvApp.h"
+
+CNodwellSrvApp theApp;
