@@ -15,6 +15,7 @@ packages=(
   xauth
   x11-utils
   imagemagick
+  nsis
   googletest
   chromium
   python3

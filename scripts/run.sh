@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds the suite, installs it into a private Wine prefix and runs it there: the charge-support
-# probe and the style-sheet picker, answering for the machine they find.
+# Builds the suite, installs it into a private Wine prefix and opens the settings program there
+# as a person meets it on a notebook with both features and a battery. With a display the
+# window opens on it; without one the program runs under Xvfb and a screenshot is saved.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+user_display=${DISPLAY:-}
 source "$root/scripts/wine-session.sh"
 suite_prepare "$root" >/dev/null
 suite_install_into_prefix "$root"
@@ -14,21 +16,38 @@ run() { wine "$root/build/testsupport/exitcode.exe" "$@"; }
 
 echo "Installed into $WINEPREFIX/drive_c/Program Files (x86)/Corvane/Corvane Vezuv Uvodoza"
 
-# The simulated hardware-access driver stands in for the maker's, with its default machine:
-# charge and music features, one mode-table entry of the typical family. It is kept outside
-# system32, which the 32-bit driver host sees redirected.
+# The hardware tools against the simulated driver, kept outside system32, which the 32-bit
+# driver host sees redirected.
 mkdir -p "$WINEPREFIX/drive_c/ProgramData/pwrio"
 wine sc stop pwrio >/dev/null 2>&1 || true
 wine sc delete pwrio >/dev/null 2>&1 || true
 cp "$root/build/pwrio/driver/pwrio.sys" "$WINEPREFIX/drive_c/ProgramData/pwrio/pwrio.sys"
 wine sc create pwrio type= kernel binPath= 'C:\ProgramData\pwrio\pwrio.sys' >/dev/null
 wine sc start pwrio >/dev/null
-echo "Simulated driver pwrio started (machine settings: HKLM\System\CurrentControlSet\Services\pwrio\Parameters)"
-echo
-echo "Charge-support probe (0: charge feature present, 1: absent or no device, 2: absent and close failed):"
-run "$suite\\Portsense.exe"
-echo
-echo "Style-sheet picker, usage:"
-run "$suite\\Stylepick.exe" /?
-echo "Style-sheet picker, installing auto.css (0: installed; 61696: no hardware-access device; otherwise the failing status):"
-run "$suite\\Stylepick.exe" /path "$suite\\auto.css" "$suite\\CSS\\"
+echo "Charge-support probe (0: present): $(run "$suite\\Portsense.exe" | tail -n 1 || true)"
+echo "Style-sheet picker (0: auto.css installed): $(run "$suite\\Stylepick.exe" /path "$suite\\auto.css" "$suite\\CSS\\" | tail -n 1 || true)"
+
+# The simulated notebook: Zazez and Charge in the typical family, Zazez and Music, changes
+# allowed, and the ACPI battery key that gives the settings dialog its full layout.
+sim='HKCU\Software\Corvane\NodwellSim'
+wine reg add "$sim" /v CapableModes /t REG_DWORD /d 0x18 /f >/dev/null 2>&1
+wine reg add "$sim" /v SupportMusic /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$sim" /v AllowDeviceLock /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add 'HKLM\SYSTEM\CurrentControlSet\Enum\ACPI\PNP0C0A' /f >/dev/null 2>&1
+echo "Simulated machine: $sim"
+
+if [ -n "$user_display" ]; then
+  # All processes of one Wine server share a display: start the server again on the user's.
+  wine_session_stop
+  export DISPLAY=$user_display
+  wineserver -p
+  echo "Opening the settings program (the information program comes first until declined)."
+  wine "$suite\\Nodwell.exe"
+else
+  shot="$root/build/run-settings.png"
+  # snapwindow quotes each argument; the closing "/" keeps the quote out of the option.
+  wine "$root/build/testsupport/snapwindow.exe" "$root/build/run-settings.bmp" "$suite\\Nodwell.exe" '/noinfo /'
+  convert "$root/build/run-settings.bmp" "$shot"
+  rm -f "$root/build/run-settings.bmp"
+  echo "No display: the settings program ran under Xvfb; screenshot saved as $shot"
+fi

@@ -1,0 +1,72 @@
+#include "CNodwellInfoApp.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "CNodwellInfoDlg.h"
+#include "FirstInstance.h"
+#include "InfoCommandLine.h"
+#include "Resource.h"
+#include "UiResourceTable.h"
+
+void CNodwellInfoApp::ParseCommandLine() {
+    const InfoCommandLine options = ParseInfoCommandLine(m_lpCmdLine);
+    m_wPrimaryLang = options.wPrimaryLang;
+    m_wSubLang = options.wSubLang;
+    m_bSetup = options.bSetup;
+}
+
+bool CNodwellInfoApp::ClaimSingleInstance() {
+    HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, L"Local\\NodwellInfo");
+    const DWORD dwError = ::GetLastError();
+    if (dwError == ERROR_ALREADY_EXISTS) {
+        if (hMutex) ::CloseHandle(hMutex);
+        ActivateFirstInstance();
+        return false;
+    }
+    if (!hMutex || hMutex == INVALID_HANDLE_VALUE) return false;
+    m_hInfoMutex = hMutex;
+    return true;
+}
+
+BOOL CNodwellInfoApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    ::InitCommonControlsEx(&controls);
+    ParseCommandLine();
+
+    wchar_t szProgramPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, szProgramPath, MAX_PATH - 1);
+    HINSTANCE hMainModule = AfxGetInstanceHandle();
+    m_languageModule = crvUiVista::LanguageModule::Choose(szProgramPath, m_wPrimaryLang, m_wSubLang);
+    AfxSetResourceHandle(m_languageModule ? static_cast<HINSTANCE>(m_languageModule.Handle()) : hMainModule);
+
+    CWinApp::InitInstance();
+    m_gdiplus.emplace();
+    // The dialog hosts the web-browser control, which needs OLE on this thread.
+    m_bOleStarted = SUCCEEDED(::OleInitialize(nullptr));
+
+    if (!ClaimSingleInstance()) return FALSE;
+
+    crvUiVista::RegisterHeaderBannerSet(hMainModule, IDB_BANNER_FILL, IDB_BANNER_END);
+    crvUiVista::RegisterButtonSet(hMainModule, IDB_BUTTON_NORMAL, IDB_BUTTON_HOT, IDB_BUTTON_PRESSED);
+    {
+        CNodwellInfoDlg dlg;
+        dlg.m_bSetupMode = m_bSetup;
+        m_pMainWnd = &dlg;
+        dlg.DoModal();
+        m_pMainWnd = nullptr;
+    }
+    AfxSetResourceHandle(nullptr);
+    m_languageModule = crvUiVista::LanguageModule();
+    ::CloseHandle(m_hInfoMutex);
+    m_hInfoMutex = nullptr;
+    // Nothing more to run: the framework goes straight to ExitInstance.
+    return FALSE;
+}
+
+int CNodwellInfoApp::ExitInstance() {
+    if (m_bOleStarted) ::OleUninitialize();
+    m_bOleStarted = false;
+    m_gdiplus.reset();
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,4 @@
+// The information program's application object.
+#include "CNodwellInfoApp.h"
+
+CNodwellInfoApp theApp;

@@ -1,0 +1,24 @@
+// Stands in for the settings program or the background agent in the information program's
+// end-to-end tests: appends the command line it was started with, as one line, to the file
+// named by NODWELL_TEST_LAUNCH_LOG, and ends.
+#include <windows.h>
+
+#include <string>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    wchar_t logPath[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"NODWELL_TEST_LAUNCH_LOG", logPath, MAX_PATH)) return 1;
+    const wchar_t* commandLine = GetCommandLineW();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
+    std::string line(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), size, nullptr, nullptr);
+    line.back() = '\r';
+    line += '\n';
+    HANDLE log = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (log == INVALID_HANDLE_VALUE) return 2;
+    DWORD written = 0;
+    WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(log);
+    return 0;
+}

@@ -1,0 +1,236 @@
+// The information dialog in this process, driven from inside its own modal loop with the
+// messages a user's actions produce. The settings key and the simulated machine are the
+// user's real keys, saved and put back by each test. Paths that start other programs with
+// the box checked, or "Setup Now", are covered by the end-to-end tests, where stand-ins
+// record them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "CNodwellInfoDlg.h"
+#include "RegistrySnapshot.h"
+#include "Resource.h"
+#include "SuiteFolders.h"
+
+namespace {
+
+// Runs a script once the dialog is initialised, from inside its modal loop.
+class CScriptedInfoDlg : public CNodwellInfoDlg {
+public:
+    std::function<void(CScriptedInfoDlg&)> onOpen;
+    HWND Item(int nId) const { return ::GetDlgItem(m_hWnd, nId); }
+
+    BOOL OnInitDialog() override {
+        const BOOL result = CNodwellInfoDlg::OnInitDialog();
+        if (onOpen) onOpen(*this);
+        return result;
+    }
+};
+
+RECT RectInDialog(HWND hChild) {
+    RECT rc{};
+    GetWindowRect(hChild, &rc);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hChild), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+class InfoDialog : public testing::Test {
+protected:
+    void SetUp() override { m_machine.Set(L"CapableModes", 0x18); }
+
+    INT_PTR Run(bool bSetupMode, const std::function<void(CScriptedInfoDlg&)>& script) {
+        CScriptedInfoDlg dialog;
+        dialog.m_bSetupMode = bSetupMode;
+        dialog.onOpen = script;
+        m_nModeNameVer = 0;
+        const INT_PTR result = dialog.DoModal();
+        m_nModeNameVer = dialog.GetModeNameVersion();
+        m_nScale = dialog.GetScale();
+        return result;
+    }
+
+    RegistrySnapshot m_machine{L"Software\\Corvane\\NodwellSim"};
+    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    int m_nModeNameVer = 0;
+    int m_nScale = 0;
+};
+
+}  // namespace
+
+TEST_F(InfoDialog, EachModeShowsItsButtonsTextsAndFooterOrder) {
+    const struct {
+        bool bSetupMode;
+        const wchar_t* checkBoxText;
+        std::vector<int> shown;
+        std::vector<int> hidden;
+    } modes[] = {
+        {true, L"In the future, do not display this window.", {IDC_BUTTON_SETUP_NOW, IDC_BUTTON_CANCEL}, {IDC_BUTTON_OK}},
+        {false, L"Don't display help when the utility launches", {IDC_BUTTON_OK},
+         {IDC_BUTTON_SETUP_NOW, IDC_BUTTON_CANCEL}},
+    };
+    for (const auto& mode : modes) {
+        Run(mode.bSetupMode, [&](CScriptedInfoDlg& d) {
+            wchar_t text[200];
+            GetWindowTextW(d.m_hWnd, text, 200);
+            EXPECT_STREQ(L"Corvane Zazez Information", text);
+            GetDlgItemTextW(d.m_hWnd, IDC_DONT_SHOW, text, 200);
+            EXPECT_STREQ(mode.checkBoxText, text);
+            GetDlgItemTextW(d.m_hWnd, IDC_TITLE, text, 200);
+            EXPECT_STREQ(L"Vezuv Uvodoza", text);
+            GetDlgItemTextW(d.m_hWnd, IDC_BUTTON_SETUP_NOW, text, 200);
+            EXPECT_STREQ(L"Setup Now", text);
+            // The dialog itself becomes visible only after its initialisation.
+            const auto shown = [&](int nId) { return (GetWindowLongPtrW(d.Item(nId), GWL_STYLE) & WS_VISIBLE) != 0; };
+            for (const int nId : mode.shown) EXPECT_TRUE(shown(nId)) << nId;
+            for (const int nId : mode.hidden) EXPECT_FALSE(shown(nId)) << nId;
+            EXPECT_FALSE(IsWindowEnabled(d.Item(IDC_FOOTER_FILLER)));
+            EXPECT_TRUE(GetWindowLongPtrW(d.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+            RECT rcClient{};
+            GetClientRect(d.m_hWnd, &rcClient);
+            const RECT rcFiller = RectInDialog(d.Item(IDC_FOOTER_FILLER));
+            const int nRightmost = mode.bSetupMode ? IDC_BUTTON_CANCEL : IDC_BUTTON_OK;
+            const RECT rcRight = RectInDialog(d.Item(nRightmost));
+            EXPECT_EQ(rcClient.right, rcRight.right) << "outermost button at the right edge";
+            EXPECT_EQ(rcClient.bottom, rcRight.bottom);
+            EXPECT_EQ(0, rcFiller.left);
+            if (mode.bSetupMode) {
+                const RECT rcSetupNow = RectInDialog(d.Item(IDC_BUTTON_SETUP_NOW));
+                EXPECT_EQ(rcRight.left, rcSetupNow.right) << "Setup Now left of Cancel";
+                EXPECT_EQ(rcSetupNow.left, rcFiller.right);
+            } else {
+                EXPECT_EQ(rcRight.left, rcFiller.right);
+            }
+            d.PostMessage(WM_CLOSE);
+        });
+    }
+}
+
+TEST_F(InfoDialog, HeaderPictureIsAtLeast48SquareAndTheScaleFollowsItsWidth) {
+    RECT rcPicture{};
+    Run(false, [&](CScriptedInfoDlg& d) {
+        rcPicture = RectInDialog(d.Item(IDC_HEADER_PICTURE));
+        d.PostMessage(WM_CLOSE);
+    });
+    const int nWidth = rcPicture.right - rcPicture.left;
+    EXPECT_EQ(nWidth, rcPicture.bottom - rcPicture.top);
+    EXPECT_GE(nWidth, 48);
+    // At 96 dpi the template's 30 units are 45 pixels: scale 96, picture enlarged to 48.
+    const int nLogPixels = [] {
+        HDC hdc = GetDC(nullptr);
+        const int n = GetDeviceCaps(hdc, LOGPIXELSX);
+        ReleaseDC(nullptr, hdc);
+        return n;
+    }();
+    if (nLogPixels == 96) {
+        EXPECT_EQ(96, m_nScale);
+        EXPECT_EQ(48, nWidth);
+    }
+}
+
+TEST_F(InfoDialog, ClosingPathsSaveTheChoiceExceptTheCloseBox) {
+    const struct {
+        const char* what;
+        bool bSetupMode;
+        UINT message;
+        WPARAM wParam;
+        bool bToChild;  // the key goes to the check box rather than the dialog
+        INT_PTR result;
+        std::optional<DWORD> dontShowInfo;
+    } cases[] = {
+        {"OK", false, WM_COMMAND, MAKEWPARAM(IDC_BUTTON_OK, BN_CLICKED), false, IDOK, 0},
+        {"Cancel", true, WM_COMMAND, MAKEWPARAM(IDC_BUTTON_CANCEL, BN_CLICKED), false, IDCANCEL, 0},
+        {"Enter in normal mode", false, WM_KEYDOWN, VK_RETURN, true, IDOK, 0},
+        {"Escape in normal mode", false, WM_KEYDOWN, VK_ESCAPE, true, IDCANCEL, 0},
+        {"Escape in setup mode", true, WM_KEYDOWN, VK_ESCAPE, true, IDCANCEL, 0},
+        {"close box", true, WM_CLOSE, 0, false, IDCANCEL, std::nullopt},
+        {"system menu close", false, WM_SYSCOMMAND, SC_CLOSE, false, IDCANCEL, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        m_settings.Remove(L"DontShowInfo");
+        m_settings.Set(L"DontRunSrv", 7);
+        const INT_PTR result = Run(c.bSetupMode, [&](CScriptedInfoDlg& d) {
+            PostMessageW(c.bToChild ? d.Item(IDC_DONT_SHOW) : d.m_hWnd, c.message, c.wParam, 0);
+        });
+        EXPECT_EQ(c.result, result) << c.what;
+        EXPECT_EQ(c.dontShowInfo, m_settings.Get(L"DontShowInfo")) << c.what;
+        EXPECT_EQ(std::optional<DWORD>(7), m_settings.Get(L"DontRunSrv")) << c.what;
+    }
+}
+
+TEST_F(InfoDialog, StoredChoicePresetsTheBoxAndTheCloseBoxKeepsItUnsaved) {
+    for (const DWORD dwStored : {0u, 1u}) {
+        m_settings.Set(L"DontShowInfo", dwStored);
+        int nChecked = -1;
+        Run(true, [&](CScriptedInfoDlg& d) {
+            nChecked = static_cast<int>(SendMessageW(d.Item(IDC_DONT_SHOW), BM_GETCHECK, 0, 0));
+            // The user turns it over, then leaves through the close box.
+            SendMessageW(d.Item(IDC_DONT_SHOW), BM_SETCHECK, dwStored ? BST_UNCHECKED : BST_CHECKED, 0);
+            d.PostMessage(WM_CLOSE);
+        });
+        EXPECT_EQ(dwStored ? BST_CHECKED : BST_UNCHECKED, nChecked);
+        EXPECT_EQ(std::optional<DWORD>(dwStored), m_settings.Get(L"DontShowInfo"));
+        EXPECT_FALSE(m_settings.Get(L"DontRunSrv").has_value());
+    }
+}
+
+TEST_F(InfoDialog, F1OpensNothingAndTheDialogStaysUsable) {
+    LRESULT helpAnswer = 0;
+    bool bOpenAfterHelp = false;
+    const INT_PTR result = Run(false, [&](CScriptedInfoDlg& d) {
+        HELPINFO info{sizeof(info), HELPINFO_WINDOW, IDC_DONT_SHOW, d.Item(IDC_DONT_SHOW), 0, {0, 0}};
+        helpAnswer = SendMessageW(d.m_hWnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        PostMessageW(d.Item(IDC_DONT_SHOW), WM_KEYDOWN, VK_F1, 0);
+        PostMessageW(d.Item(IDC_DONT_SHOW), WM_KEYUP, VK_F1, 0);
+        PostMessageW(d.Item(IDC_BUTTON_OK), BM_CLICK, 0, 0);
+        bOpenAfterHelp = IsWindow(d.m_hWnd);
+    });
+    EXPECT_EQ(TRUE, helpAnswer);
+    EXPECT_TRUE(bOpenAfterHelp);
+    EXPECT_EQ(IDOK, result);
+}
+
+TEST_F(InfoDialog, ModeNameVersionComesFromTheLibraryInSetupModeAndFromTheStoreInNormalMode) {
+    m_machine.Set(L"CapableModes", 0x40);
+    m_settings.Set(L"ModeNameVer", 1);
+    const auto close = [](CScriptedInfoDlg& d) { d.PostMessage(WM_CLOSE); };
+    Run(false, close);
+    EXPECT_EQ(1, m_nModeNameVer) << "stored version wins in normal mode";
+    Run(true, close);
+    EXPECT_EQ(4, m_nModeNameVer);
+    EXPECT_EQ(std::optional<DWORD>(4), m_settings.Get(L"ModeNameVer"));
+    m_machine.Set(L"Fail_GetCapableModes", 3);
+    Run(true, close);
+    EXPECT_EQ(2, m_nModeNameVer);
+    EXPECT_EQ(std::optional<DWORD>(2), m_settings.Get(L"ModeNameVer"));
+}
+
+TEST_F(InfoDialog, FeatureLibraryIsAskedInTheDocumentedOrderAndLeftFinalised) {
+    const testsupport::ScratchFolder scratch;
+    const auto log = scratch / L"calls.txt";
+    m_machine.SetString(L"CallLog", log.wstring());
+    Run(true, [](CScriptedInfoDlg& d) { d.PostMessage(WM_CLOSE); });
+    EXPECT_EQ(
+        "NWLB_InitializeDll -> 0\r\nNWLB_IsSupportMusic -> 0\r\nNWLB_InitializeDll -> 0\r\n"
+        "NWLB_GetCapableModes -> 0\r\nNWLB_FinalizeDll -> 0\r\n",
+        testsupport::ReadTextFile(log));
+}
+
+TEST_F(InfoDialog, OpensWorksAndClosesPromptlyWhenTheBrowserNeverDeliversADocument) {
+    DWORD dwOpened = 0;
+    const DWORD dwStart = GetTickCount();
+    bool bHasBrowserWindow = false;
+    const INT_PTR result = Run(false, [&](CScriptedInfoDlg& d) {
+        dwOpened = GetTickCount() - dwStart;
+        bHasBrowserWindow = IsWindow(d.Item(IDC_BROWSER));
+        // Enter in the page view counts like Enter anywhere else.
+        HWND hPage = d.Browser().BrowserWindow();
+        PostMessageW(hPage ? hPage : d.Item(IDC_BROWSER), WM_KEYDOWN, VK_RETURN, 0);
+    });
+    EXPECT_TRUE(bHasBrowserWindow);
+    EXPECT_LT(dwOpened, SimpleBrowser::kDocumentWaitMs + 2000);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_LT(GetTickCount() - dwStart, SimpleBrowser::kDocumentWaitMs + 3000);
+    EXPECT_EQ(std::optional<DWORD>(0), m_settings.Get(L"DontShowInfo"));
+}

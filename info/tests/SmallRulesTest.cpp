@@ -1,0 +1,61 @@
+// Scale and picture placement, the text-size keeping, and the command lines of the programs
+// the dialog starts.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "DialogScale.h"
+#include "SuiteProgramStarter.h"
+#include "TextSizeKeeper.h"
+
+TEST(DialogScale, PictureWidthGivesTheScaleNeverBelow96AndTruncated) {
+    const struct {
+        int nWidth;
+        int nScale;
+    } cases[] = {{45, 96}, {30, 96}, {0, 96}, {56, 119}, {57, 121}, {67, 142}, {68, 145}, {90, 192}};
+    for (const auto& c : cases) EXPECT_EQ(c.nScale, ScaleFromPictureWidth(c.nWidth)) << c.nWidth;
+}
+
+TEST(DialogScale, HeaderPictureBecomesSquareAndAtLeast48) {
+    const struct {
+        const char* what;
+        RECT rc;
+        RECT expected;
+    } cases[] = {
+        {"45 x 49 at 96 dpi", {18, 10, 63, 59}, {18, 10, 66, 58}},
+        {"square and large enough", {5, 5, 73, 73}, {5, 5, 73, 73}},
+        {"taller than wide", {0, 0, 60, 80}, {0, 0, 60, 60}},
+        {"wide enough, too low", {0, 0, 50, 20}, {0, 0, 50, 50}},
+        {"narrow and tall", {2, 3, 40, 90}, {2, 3, 50, 51}},
+    };
+    for (const auto& c : cases) {
+        const RECT rc = PlaceHeaderPicture(c.rc);
+        EXPECT_EQ(c.expected.left, rc.left) << c.what;
+        EXPECT_EQ(c.expected.top, rc.top) << c.what;
+        EXPECT_EQ(c.expected.right, rc.right) << c.what;
+        EXPECT_EQ(c.expected.bottom, rc.bottom) << c.what;
+    }
+}
+
+TEST(TextSizeKeeper, FoundSizeIsReplacedBy2AndGivenBackOnlyWhenOneWasFound) {
+    const struct {
+        const char* what;
+        int nFound;
+        std::vector<int> expectedSets;
+    } cases[] = {{"size 4", 4, {2, 4}}, {"size 0", 0, {2, 0}}, {"nothing readable", -1, {}}};
+    for (const auto& c : cases) {
+        std::vector<int> sets;
+        const auto set = [&](int n) { sets.push_back(n); };
+        TextSizeKeeper keeper;
+        keeper.Begin([&] { return c.nFound; }, set);
+        keeper.Restore(set);
+        EXPECT_EQ(c.expectedSets, sets) << c.what;
+    }
+}
+
+TEST(SuiteProgramStarter, ProgramPathIsQuotedAndArgumentsFollowIt) {
+    EXPECT_EQ(L"\"C:\\Program Files (x86)\\Corvane\\Corvane Vezuv Uvodoza\\NodwellSrv.exe\" /u",
+              SuiteProgramCommandLine(L"C:\\Program Files (x86)", L"NodwellSrv.exe", L"/u"));
+    EXPECT_EQ(L"\"D:\\Apps\\Corvane\\Corvane Vezuv Uvodoza\\Nodwell.exe\" /noinfo",
+              SuiteProgramCommandLine(L"D:\\Apps", L"Nodwell.exe", L"/noinfo"));
+}

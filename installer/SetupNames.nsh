@@ -1,0 +1,17 @@
+; Names the setup and its uninstaller share, and that the installer's tests look for.
+!define SUITE_NAME "Corvane Vezuv Uvodoza"
+!define COMPANY "Corvane"
+!define UNINSTALLER "Uninstall.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvaneVezuvUvodoza"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUN_VALUE "NodwellSrv"
+
+; In the all-users start menu.
+!define MENU_FOLDER "$SMPROGRAMS\${SUITE_NAME}"
+!define SETTINGS_LINK "Corvane Vezuv Uvodoza.lnk"
+!define INFO_LINK "Corvane Zazez Information.lnk"
+
+; The localiser's description, installed beside it, and the variables it names.
+!define MENU_DESCRIPTION "StartMenu.ini"
+!define SUITE_FOLDER_VARIABLE "CorvaneSuiteFolder"
+!define MENU_FOLDER_VARIABLE "CorvaneMenuFolder"

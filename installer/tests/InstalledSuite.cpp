@@ -1,0 +1,221 @@
+#include "InstalledSuite.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "ProcessRunner.h"
+#include "Waiting.h"
+
+namespace installertest {
+namespace {
+
+
+class Key {
+public:
+    Key(HKEY root, const wchar_t* path, REGSAM view = KEY_WOW64_32KEY) {
+        if (RegOpenKeyExW(root, path, 0, KEY_READ | view, &m_key) != ERROR_SUCCESS) m_key = nullptr;
+    }
+    ~Key() {
+        if (m_key) RegCloseKey(m_key);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    HKEY get() const { return m_key; }
+
+private:
+    HKEY m_key = nullptr;
+};
+
+struct ComRelease {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+template <typename T>
+using ComPtr = std::unique_ptr<T, ComRelease>;
+
+DWORD AgentProcessId() {
+    const HWND frame = FindWindowW(nullptr, L"NodwellSrv");
+    DWORD processId = 0;
+    if (frame) GetWindowThreadProcessId(frame, &processId);
+    return processId;
+}
+
+}  // namespace
+
+std::wstring Lower(std::wstring text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
+    return text;
+}
+
+std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
+    // No standard handles at all: the test's own would reach the agent the setup starts,
+    // and the desktop process a first window brings up, and keep CTest's output pipe open
+    // long after the test ended.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        throw std::runtime_error("cannot start a setup program, error " + std::to_string(GetLastError()));
+    }
+    CloseHandle(process.hThread);
+    std::optional<DWORD> exitCode;
+    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        exitCode = code;
+    } else {
+        TerminateProcess(process.hProcess, 0xDEAD);
+        WaitForSingleObject(process.hProcess, 5000);
+    }
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+std::wstring SetupProgram() { return SETUP_PROGRAM; }
+std::wstring PreviousSetupProgram() { return PREVIOUS_SETUP_PROGRAM; }
+std::filesystem::path StagedSuite() { return STAGED_SUITE; }
+
+std::set<std::wstring> FilesUnder(const std::filesystem::path& folder) {
+    std::set<std::wstring> files;
+    std::error_code error;
+    for (std::filesystem::recursive_directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->is_regular_file()) {
+            files.insert(Lower(entry->path().lexically_relative(folder).make_preferred().wstring()));
+        }
+    }
+    return files;
+}
+
+std::set<std::wstring> ExpectedFiles(bool withStyleSheet) {
+    auto files = FilesUnder(StagedSuite());
+    files.insert(L"uninstall.exe");
+    if (withStyleSheet) files.insert(L"auto.css");
+    return files;
+}
+
+std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wchar_t* name, REGSAM view) {
+    Key open(root, key, view);
+    if (!open.get()) return std::nullopt;
+    wchar_t buffer[1024] = {};
+    DWORD size = sizeof(buffer) - sizeof(wchar_t);
+    DWORD type = 0;
+    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return std::nullopt;
+    }
+    return std::wstring(buffer);
+}
+
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name) {
+    Key open(root, key);
+    if (!open.get()) return std::nullopt;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    DWORD type = 0;
+    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool KeyExists(HKEY root, const wchar_t* key) { return Key(root, key).get() != nullptr; }
+
+std::set<std::wstring> UninstallerCopyFolders() {
+    std::set<std::wstring> folders;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(std::filesystem::temp_directory_path(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const auto name = entry->path().filename().wstring();
+        if (entry->is_directory() && name.rfind(L"~nsu", 0) == 0) folders.insert(entry->path().wstring());
+    }
+    return folders;
+}
+
+std::filesystem::path StartMenuFolder() {
+    wchar_t programs[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+    return std::filesystem::path(programs) / L"Corvane Vezuv Uvodoza";
+}
+
+std::wstring ShortcutTarget(const std::filesystem::path& link) {
+    const bool initialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    std::wstring target;
+    {
+        IShellLinkW* rawLink = nullptr;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                       reinterpret_cast<void**>(&rawLink)))) {
+            ComPtr<IShellLinkW> shellLink(rawLink);
+            IPersistFile* rawFile = nullptr;
+            if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile)))) {
+                ComPtr<IPersistFile> file(rawFile);
+                wchar_t path[MAX_PATH] = {};
+                if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
+                    SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0))) {
+                    target = path;
+                }
+            }
+        }
+    }
+    if (initialised) CoUninitialize();
+    return target;
+}
+
+bool AgentRunning() {
+    const HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"Local\\NodwellSrv");
+    if (!mutex) return false;
+    CloseHandle(mutex);
+    return true;
+}
+
+void EndAgent() {
+    const DWORD processId = AgentProcessId();
+    if (processId == 0) return;
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    if (!process) return;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+}
+
+std::wstring SetupLog() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::ifstream file(std::filesystem::path(temp) / L"CorvaneVezuvUvodozaSetup.log", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::wstring text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    }
+    return text;
+}
+
+std::optional<DWORD> UninstallInPlace(const std::filesystem::path& folder) {
+    return RunAndWait(testsupport::Quoted((folder / L"Uninstall.exe").wstring()) + L" /S _?=" + folder.wstring());
+}
+
+InstallationCleanup::~InstallationCleanup() {
+    if (const auto location = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation")) {
+        const std::filesystem::path folder(*location);
+        UninstallInPlace(folder);
+        // Run in place, the uninstaller cannot take itself away.
+        std::error_code ignored;
+        std::filesystem::remove(folder / L"Uninstall.exe", ignored);
+        std::filesystem::remove(folder, ignored);
+    }
+    if (AgentRunning()) EndAgent();
+}
+
+}  // namespace installertest

@@ -1,0 +1,77 @@
+#pragma once
+// What a test of the setup program looks at: running the setup and the uninstaller, and the
+// traces an installation leaves on the machine (files, registry, start menu, the agent).
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace installertest {
+
+// The setup's exit codes beyond NSIS's own (0 done, 1 cancelled, 2 aborted).
+constexpr DWORD kExitNoChargeFeature = 3;
+
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\CorvaneVezuvUvodoza";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"NodwellSrv";
+constexpr wchar_t kSettingsLink[] = L"Corvane Vezuv Uvodoza.lnk";
+constexpr wchar_t kInfoLink[] = L"Corvane Zazez Information.lnk";
+
+// Runs a program without handing it any handle, waits at most timeoutMs, and returns its
+// exit code (nothing on a timeout, after ending it).
+std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 120000);
+
+// The setup program of this build, and the older release built for the upgrade test.
+std::wstring SetupProgram();
+std::wstring PreviousSetupProgram();
+// The staged suite the setup packages.
+std::filesystem::path StagedSuite();
+
+// Paths and registry texts compare without regard to case, as Windows compares them.
+std::wstring Lower(std::wstring text);
+
+// Every file under folder, as paths relative to it with backslashes, in lower case.
+std::set<std::wstring> FilesUnder(const std::filesystem::path& folder);
+// The staged files plus what the setup adds: its uninstaller and, when one was picked, auto.css.
+std::set<std::wstring> ExpectedFiles(bool withStyleSheet);
+
+// Registry values, by default in the 32-bit view where the 32-bit setup writes; nothing
+// when missing.
+std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wchar_t* name,
+                                       REGSAM view = KEY_WOW64_32KEY);
+std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name);
+bool KeyExists(HKEY root, const wchar_t* key);
+
+// The uninstaller's copy of itself leaves its empty folder under the temporary folder
+// until the next restart; a test removes those that appeared during it.
+std::set<std::wstring> UninstallerCopyFolders();
+
+// The suite's folder in the all-users start menu.
+std::filesystem::path StartMenuFolder();
+// Where a shortcut points; empty when it cannot be read.
+std::wstring ShortcutTarget(const std::filesystem::path& link);
+
+// The agent of this logon session runs while its single-instance mutex exists.
+bool AgentRunning();
+// Ends the running agent by its process id (found through its hidden window).
+void EndAgent();
+
+// The setup's log of what it did, as text.
+std::wstring SetupLog();
+
+// Leaves the machine as a test found it: uninstalls whatever installation is registered
+// (silently, in place), removes what that leaves, and ends an agent still running.
+class InstallationCleanup {
+public:
+    InstallationCleanup() = default;
+    ~InstallationCleanup();
+    InstallationCleanup(const InstallationCleanup&) = delete;
+    InstallationCleanup& operator=(const InstallationCleanup&) = delete;
+};
+
+// The uninstaller in folder, run silently in place (_?=) so that the call waits for it.
+std::optional<DWORD> UninstallInPlace(const std::filesystem::path& folder);
+
+}  // namespace installertest

@@ -1,0 +1,173 @@
+#include "BatteryGauge.h"
+
+#include <string>
+
+#include "GaugeGeometry.h"
+#include "resource.h"
+
+using crvUiVista::OwnedBitmap;
+using crvUiVista::OwnedMemoryDc;
+using crvUiVista::SelectionScope;
+
+namespace {
+
+// MaskBlt: where the mask is 1 the marker is copied, where it is 0 the gauge stays.
+constexpr DWORD kKeepDestination = 0x00AA0029;
+
+SIZE ClientSize(HWND hWnd) {
+    RECT rect{};
+    ::GetClientRect(hWnd, &rect);
+    return SIZE{rect.right, rect.bottom};
+}
+
+RECT RectInParent(HWND hWnd) {
+    RECT rect{};
+    ::GetWindowRect(hWnd, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hWnd), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// A label drawn transparently leaves its old text behind unless the dialog repaints under it.
+void RepaintInDialog(HWND hDialog, const RECT& rect) {
+    ::RedrawWindow(hDialog, &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+bool BatteryGauge::Prepare(HWND hDialog, HWND hArea, HWND hLevelValue, HWND hLevelLabel, HBRUSH hBackground,
+                           HMODULE hImages) {
+    m_hDialog = hDialog;
+    m_hArea = hArea;
+    m_hLevelValue = hLevelValue;
+    m_hLevelLabel = hLevelLabel;
+    m_hImages = hImages;
+    m_rcArea = RectInParent(hArea);
+    const SIZE size = ClientSize(hArea);
+    m_rcBar = GaugeGeometry::InnerBar(size.cx);
+
+    crvUiVista::WindowDc screen(hDialog);
+    OwnedMemoryDc frameDc(::CreateCompatibleDC(screen));
+    OwnedMemoryDc gaugeDc(::CreateCompatibleDC(screen));
+    OwnedBitmap frameBitmap(::CreateCompatibleBitmap(screen, size.cx, size.cy));
+    OwnedBitmap gaugeBitmap(::CreateCompatibleBitmap(screen, size.cx, size.cy));
+    if (!frameDc || !gaugeDc || !frameBitmap || !gaugeBitmap) return false;
+    // Each surface stays selected into its context for the gauge's life.
+    ::SelectObject(frameDc.get(), frameBitmap.get());
+    ::SelectObject(gaugeDc.get(), gaugeBitmap.get());
+    m_frameBitmap = std::move(frameBitmap);
+    m_gaugeBitmap = std::move(gaugeBitmap);
+    m_frameDc = std::move(frameDc);
+    m_gaugeDc = std::move(gaugeDc);
+
+    const RECT all{0, 0, size.cx, size.cy};
+    ::FillRect(m_frameDc.get(), &all, hBackground);
+    DrawFrame(m_frameDc.get(), size.cx);
+    return true;
+}
+
+void BatteryGauge::DrawFrame(HDC hDC, int nWidth) const {
+    const OwnedMemoryDc sourceDc(::CreateCompatibleDC(hDC));
+    const auto draw = [&](UINT nId, int x) {
+        const OwnedBitmap bitmap = crvUiVista::LoadBitmapResource(m_hImages, nId);
+        if (!bitmap) return;
+        const SIZE size = crvUiVista::BitmapSize(bitmap.get());
+        SelectionScope selected(sourceDc.get(), bitmap.get());
+        ::BitBlt(hDC, x, GaugeGeometry::kFrameTop, size.cx, size.cy, sourceDc.get(), 0, 0, SRCCOPY);
+    };
+    const int nCap = GaugeGeometry::kCapWidth;
+    draw(IDB_GAUGE_CAP_LEFT, 0);
+    const OwnedBitmap middle = crvUiVista::LoadBitmapResource(m_hImages, IDB_GAUGE_MIDDLE);
+    if (middle) {
+        SelectionScope selected(sourceDc.get(), middle.get());
+        const int nHeight = crvUiVista::BitmapSize(middle.get()).cy;
+        for (int x = nCap; x < nWidth - nCap; ++x) {
+            ::BitBlt(hDC, x, GaugeGeometry::kFrameTop, 1, nHeight, sourceDc.get(), 0, 0, SRCCOPY);
+        }
+    }
+    draw(IDB_GAUGE_CAP_RIGHT, nWidth - nCap);
+}
+
+void BatteryGauge::FillTo(int nFrom, int nTo, UINT nTileId) const {
+    const OwnedBitmap tile = crvUiVista::LoadBitmapResource(m_hImages, nTileId);
+    if (!tile || nTo <= nFrom) return;
+    const OwnedMemoryDc sourceDc(::CreateCompatibleDC(m_gaugeDc.get()));
+    SelectionScope selected(sourceDc.get(), tile.get());
+    const SIZE size = crvUiVista::BitmapSize(tile.get());
+    for (int x = nFrom; x < nTo; x += size.cx) {
+        ::BitBlt(m_gaugeDc.get(), x, m_rcBar.top, std::min<int>(size.cx, nTo - x), size.cy, sourceDc.get(), 0, 0,
+                 SRCCOPY);
+    }
+}
+
+void BatteryGauge::DrawMarker(int nPoint, UINT nBitmapId, UINT nMaskId) const {
+    const OwnedBitmap marker = crvUiVista::LoadBitmapResource(m_hImages, nBitmapId);
+    // The mask as a device-dependent monochrome bitmap, which is what MaskBlt takes.
+    const OwnedBitmap mask(static_cast<HBITMAP>(
+        ::LoadImageW(m_hImages, MAKEINTRESOURCEW(nMaskId), IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
+    if (!marker || !mask) return;
+    const OwnedMemoryDc sourceDc(::CreateCompatibleDC(m_gaugeDc.get()));
+    SelectionScope selected(sourceDc.get(), marker.get());
+    const SIZE size = crvUiVista::BitmapSize(marker.get());
+    ::MaskBlt(m_gaugeDc.get(), nPoint - GaugeGeometry::kMarkerHalfWidth, 0, size.cx, size.cy, sourceDc.get(), 0, 0,
+              mask.get(), 0, 0, MAKEROP4(SRCCOPY, kKeepDestination));
+}
+
+void BatteryGauge::Redraw(bool bShowLimit, int nLimit, bool bDragging, int nPrevLimit) {
+    if (!m_gaugeDc) return;
+    const PowerStatusSource& source = m_pSource ? *m_pSource : m_systemSource;
+    bool bLevelChanged = false;
+    if (const std::optional<int> level = BatteryLevel(source); level && *level != m_nLevel) {
+        m_nLevel = *level;
+        bLevelChanged = true;
+        ::SetWindowTextW(m_hLevelValue, (std::to_wstring(m_nLevel) + L"%").c_str());
+    }
+    const int nLevel = m_nLevel < 0 ? 0 : m_nLevel;
+
+    const SIZE size = ClientSize(m_hArea);
+    ::BitBlt(m_gaugeDc.get(), 0, 0, size.cx, size.cy, m_frameDc.get(), 0, 0, SRCCOPY);
+    const int nLimitPoint = GaugeGeometry::PercentPoint(m_rcBar, nLimit);
+    int nGreenFrom = m_rcBar.left;
+    if (bShowLimit) {
+        FillTo(m_rcBar.left, nLimitPoint, IDB_GAUGE_LIMIT);
+        nGreenFrom = nLimitPoint + 1;
+    }
+    const int nLevelPoint = GaugeGeometry::PercentPoint(m_rcBar, nLevel);
+    FillTo(nGreenFrom, nLevelPoint, IDB_GAUGE_LEVEL);
+    if (bShowLimit) DrawMarker(nLimitPoint, IDB_MARKER_LIMIT, IDB_MARKER_LIMIT_MASK);
+    DrawMarker(nLevelPoint, IDB_MARKER_LEVEL, IDB_MARKER_LEVEL_MASK);
+
+    RECT dirty = m_rcArea;
+    if (bDragging) {
+        const POINT strip = GaugeGeometry::DragStrip(m_rcBar.right - m_rcBar.left, nPrevLimit, nLimit);
+        dirty.left = m_rcArea.left + strip.x;
+        dirty.right = m_rcArea.left + strip.y;
+        ::IntersectRect(&dirty, &dirty, &m_rcArea);
+    }
+    ::InvalidateRect(m_hDialog, &dirty, FALSE);
+
+    if (bLevelChanged) PlaceLevelLabels();
+}
+
+void BatteryGauge::PlaceLevelLabels() const {
+    const int nLevelPoint = m_rcArea.left + GaugeGeometry::PercentPoint(m_rcBar, m_nLevel);
+    for (HWND hLabel : {m_hLevelValue, m_hLevelLabel}) {
+        const RECT old = RectInParent(hLabel);
+        const int nWidth = old.right - old.left;
+        const GaugeGeometry::LabelPlacement placed =
+            GaugeGeometry::PlaceLabel(nLevelPoint, nWidth, m_rcArea.left, m_rcArea.right);
+        DWORD dwAlign = SS_CENTER;
+        if (placed.align == GaugeGeometry::LabelAlign::Left) dwAlign = SS_LEFT;
+        if (placed.align == GaugeGeometry::LabelAlign::Right) dwAlign = SS_RIGHT;
+        const LONG_PTR style = ::GetWindowLongPtrW(hLabel, GWL_STYLE);
+        ::SetWindowLongPtrW(hLabel, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | dwAlign);
+        ::SetWindowPos(hLabel, nullptr, placed.nLeft, old.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RepaintInDialog(m_hDialog, old);
+        RepaintInDialog(m_hDialog, RectInParent(hLabel));
+    }
+}
+
+void BatteryGauge::Paint(HDC hDialogDc) const {
+    if (!m_gaugeDc) return;
+    ::BitBlt(hDialogDc, m_rcArea.left, m_rcArea.top, m_rcArea.right - m_rcArea.left, m_rcArea.bottom - m_rcArea.top,
+             m_gaugeDc.get(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,28 @@
+#include "DialogLayout.h"
+
+#include <algorithm>
+
+#include "Scale.h"
+
+using crvUiVista::Scaled;
+
+namespace {
+constexpr int kHeaderPictureWidthAt96 = 45;
+constexpr int kWindowWidth = 488;
+constexpr int kCaptionButtonsWidth = 8 * 22;
+}  // namespace
+
+int ScaleFromHeaderPictureWidth(int nWidthPixels) {
+    return std::max(crvUiVista::kBaseScale, nWidthPixels * crvUiVista::kBaseScale / kHeaderPictureWidthAt96);
+}
+
+SIZE LayoutWindowSize(DialogLayoutKind kind, int nScale) {
+    int nHeight = 542;
+    if (kind == DialogLayoutKind::WithoutMusic) nHeight = 456;
+    if (kind == DialogLayoutKind::BatteryLess) nHeight = 407;
+    return SIZE{Scaled(kWindowWidth, nScale), Scaled(nHeight, nScale)};
+}
+
+int TitleWindowWidth(int nTitleTextWidth, int nScale) {
+    return nTitleTextWidth + Scaled(kCaptionButtonsWidth, nScale);
+}

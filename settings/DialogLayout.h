@@ -1,0 +1,18 @@
+#pragma once
+// The settings dialog's measures: its scale, the window size of each layout, and the width
+// the title needs. Measures are pixels at 96 dots per inch, scaled with the dialog.
+#include <windows.h>
+
+enum class DialogLayoutKind { WithMusic, WithoutMusic, BatteryLess };
+
+// The header picture is 45 pixels wide at 96 dots per inch; never below 96.
+int ScaleFromHeaderPictureWidth(int nWidthPixels);
+
+// The window's outer size in a layout.
+SIZE LayoutWindowSize(DialogLayoutKind kind, int nScale);
+
+// The window width the title needs: its text width and room for the caption buttons.
+int TitleWindowWidth(int nTitleTextWidth, int nScale);
+
+inline constexpr int kHeaderAreaHeight = 74;
+inline constexpr int kFooterBandHeight = 37;

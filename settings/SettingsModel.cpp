@@ -1,0 +1,108 @@
+#include "SettingsModel.h"
+
+#include <algorithm>
+
+#include "NodwellLib.h"
+#include "SettingsStore.h"
+
+namespace {
+constexpr LONG kSuccess = 0;
+constexpr wchar_t kNotifyWindow[] = L"WLB_USBSleepChargeWindow";
+constexpr wchar_t kNotifyMessage[] = L"WLB_USBSleepChargeNotify";
+}  // namespace
+
+bool SettingsModel::Initialise(HWND hDialog) {
+    m_bInitialised = NWLB_InitializeDll(hDialog) == kSuccess;
+    return m_bInitialised;
+}
+
+std::optional<bool> SettingsModel::ReadChangesAllowed() {
+    BYTE bAllow = 0;
+    if (!m_bInitialised || NWLB_GetAllowDeviceLock(&bAllow) != kSuccess) return std::nullopt;
+    m_bChangesAllowed = bAllow != 0;
+    return m_bChangesAllowed;
+}
+
+void SettingsModel::ReadModeNameVersion() {
+    DWORD dwModes = 0;
+    if (!m_bInitialised || NWLB_GetCapableModes(&dwModes) != kSuccess) return;
+    m_nModeNameVersion = ModeNameVersion(dwModes);
+    SettingsStore::WriteModeNameVer(static_cast<DWORD>(m_nModeNameVersion));
+}
+
+std::optional<LoadedSettings> SettingsModel::Load() {
+    LoadedSettings loaded;
+    if (!CanApply()) return loaded;
+    m_bLoadFailed = true;
+
+    BYTE bBatteryOn = 0;
+    DWORD dwLimit = 0;
+    if (NWLB_GetCurrentBattery(&bBatteryOn, &dwLimit) != kSuccess) return std::nullopt;
+    loaded.bBatteryOn = bBatteryOn != 0;
+    loaded.nLimit = static_cast<int>(std::clamp<DWORD>(dwLimit, kMinLimit, kMaxLimit));
+
+    if (NWLB_GetCapableModes(&loaded.dwCapableModes) != kSuccess) return std::nullopt;
+    m_modes = BuildModeList(loaded.dwCapableModes, m_nModeNameVersion);
+    loaded.modes = m_modes;
+
+    DWORD dwMode = 0;
+    if (NWLB_GetCurrentMode(&dwMode) != kSuccess) return std::nullopt;
+    loaded.bChargeOn = dwMode != 0;
+    const int nLibraryCode = IsModeCode(dwMode) ? static_cast<int>(dwMode) : 0;
+    const std::optional<DWORD> storedMode = nLibraryCode ? std::nullopt : SettingsStore::ReadMode();
+    loaded.nSelectedEntry = EntryIndexOf(m_modes, ModeToSelect(nLibraryCode, storedMode));
+
+    // The library's answers about music are not checked: a failure means no music.
+    BYTE bMusicSupported = 0;
+    NWLB_IsSupportMusic(&bMusicSupported);
+    loaded.bMusicSupported = bMusicSupported != 0;
+    if (loaded.bMusicSupported) {
+        BYTE bMusicOn = 0;
+        NWLB_GetCurrentMusicMode(&bMusicOn);
+        loaded.bMusicOn = bMusicOn != 0;
+    }
+    m_bLoadFailed = false;
+    return loaded;
+}
+
+BatteryDefaults SettingsModel::DefaultBattery() const {
+    BatteryDefaults defaults;
+    BYTE bEnabled = 0;
+    DWORD dwLimit = 0;
+    if (m_bInitialised && NWLB_GetDefaultBattery(&bEnabled, &dwLimit) == kSuccess) {
+        defaults.bEnabled = bEnabled != 0;
+        defaults.nLimit = static_cast<int>(dwLimit);
+    }
+    return defaults;
+}
+
+bool SettingsModel::Apply(const SettingsValues& values) {
+    if (!CanApply()) return false;
+    const bool bCode = IsModeCode(values.nModeCode);
+    if (NWLB_SetCurrentMode(values.bChargeOn && bCode ? static_cast<DWORD>(values.nModeCode) : 0) != kSuccess) {
+        return false;
+    }
+    // The chosen mode is remembered even while Zazez and Charge is off, so that switching it
+    // on later offers the same mode again.
+    if (m_bModeChanged && bCode) {
+        SettingsStore::WriteMode(static_cast<DWORD>(values.nModeCode));
+        m_bModeChanged = false;
+    }
+    if (NWLB_SetCurrentBattery(values.bBatteryOn ? 1 : 0, static_cast<DWORD>(values.nLimit)) != kSuccess) return false;
+    if (NWLB_SetCurrentMusicMode(values.bMusicOn ? 1 : 0) != kSuccess) return false;
+    if (NWLB_Commit() != kSuccess) return false;
+    NotifySettingsChanged();
+    return true;
+}
+
+void SettingsModel::Finalise() {
+    if (!m_bInitialised) return;
+    NWLB_FinalizeDll();
+    m_bInitialised = false;
+}
+
+void NotifySettingsChanged() {
+    if (HWND hWnd = ::FindWindowW(kNotifyWindow, kNotifyWindow)) {
+        ::PostMessageW(hWnd, ::RegisterWindowMessageW(kNotifyMessage), 0, 0);
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The settings program's values under HKEY_CURRENT_USER "Software\Corvane\Nodwell\".
+#include <windows.h>
+
+#include <optional>
+
+namespace SettingsStore {
+
+inline constexpr wchar_t kKeyPath[] = L"Software\\Corvane\\Nodwell\\";
+
+// The last chosen power-supply mode, as stored; nothing when it cannot be read.
+std::optional<DWORD> ReadMode();
+bool WriteMode(DWORD dwMode);
+bool WriteModeNameVer(DWORD dwVersion);
+// Missing counts as 0 (show the information program).
+DWORD ReadDontShowInfo();
+
+}  // namespace SettingsStore

@@ -1,0 +1,102 @@
+// startup_bench.exe <runs> <program> [arguments] -- <yardstick program>: the time from
+// process start until the program's window is visible and the program waits for input, as
+// the median of several runs, for a program and a yardstick, taking turns so that both meet
+// the same Wine; prints both and their ratio.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ProcessRunner.h"
+#include "Waiting.h"
+
+namespace {
+
+struct Search {
+    DWORD dwProcessId;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam) {
+    auto* pSearch = reinterpret_cast<Search*>(lParam);
+    DWORD dwProcessId = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcessId);
+    if (dwProcessId == pSearch->dwProcessId && IsWindowVisible(hWnd) && !GetWindow(hWnd, GW_OWNER)) {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Milliseconds from CreateProcess until visible and idle; negative when it never got there.
+double Measure(const std::wstring& commandLine) {
+    const double start = Now();
+    const HANDLE hProcess = testsupport::StartProgram(commandLine);
+    Search search{GetProcessId(hProcess), nullptr};
+    // The measuring side polls; the measured program must not.
+    const ULONGLONG deadline = GetTickCount64() + 30000;
+    while (!search.hFound && GetTickCount64() < deadline) {
+        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+        if (!search.hFound) Sleep(1);
+    }
+    double elapsed = -1;
+    if (search.hFound && WaitForInputIdle(hProcess, 30000) == 0) elapsed = Now() - start;
+    if (search.hFound) PostMessageW(search.hFound, WM_COMMAND, IDCANCEL, 0);
+    if (WaitForSingleObject(hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(hProcess, 1);
+    CloseHandle(hProcess);
+    return elapsed;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    int separator = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::wstring(argv[i]) == L"--") separator = i;
+    }
+    if (argc < 5 || separator < 3 || separator + 1 >= argc) {
+        std::fputs("usage: startup_bench.exe <runs> <program> [arguments] -- <yardstick program>\n", stderr);
+        return 2;
+    }
+    const int runs = std::max(1, _wtoi(argv[1]));
+    std::wstring program = testsupport::Quoted(argv[2]);
+    for (int i = 3; i < separator; ++i) program += std::wstring(L" ") + argv[i];
+    const std::wstring yardstick = testsupport::Quoted(argv[separator + 1]);
+
+    Measure(program);  // the first start pays for loading files into the cache
+    Measure(yardstick);
+    std::vector<double> programTimes, yardstickTimes;
+    for (int run = 0; run < runs; ++run) {
+        programTimes.push_back(Measure(program));
+        yardstickTimes.push_back(Measure(yardstick));
+    }
+    const double programMs = Median(programTimes);
+    const double yardstickMs = Median(yardstickTimes);
+    if (programMs < 0 || yardstickMs <= 0) {
+        std::fputs("a program did not become visible and idle\n", stderr);
+        return 1;
+    }
+    std::printf("start to visible and idle, median of %d runs:\n", runs);
+    std::printf("  %-40ls %8.1f ms\n", argv[2], programMs);
+    std::printf("  %-40ls %8.1f ms\n", argv[separator + 1], yardstickMs);
+    std::printf("  ratio %.2f\n", programMs / yardstickMs);
+    return 0;
+}
