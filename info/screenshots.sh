@@ -3,5 +3,5 @@
 # German. snapwindow puts each argument in double quotes; the closing "/" keeps that quote
 # out of the last option, which is then still read exactly.
 shot info-normal "$suite\\NodwellInfo.exe"
-shot info-setup "$suite\\NodwellInfo.exe" '/setup /'
-shot info-setup-german "$suite\\NodwellInfo.exe" '/setup /p:7 /s:1 /'
+shot info-setup "$suite\\NodwellInfo.exe" /setup
+shot info-setup-german "$suite\\NodwellInfo.exe" /setup /p:7 /s:1

@@ -45,8 +45,7 @@ if [ -n "$user_display" ]; then
   wine "$suite\\Nodwell.exe"
 else
   shot="$root/build/run-settings.png"
-  # snapwindow quotes each argument; the closing "/" keeps the quote out of the option.
-  wine "$root/build/testsupport/snapwindow.exe" "$root/build/run-settings.bmp" "$suite\\Nodwell.exe" '/noinfo /'
+  wine "$root/build/testsupport/snapwindow.exe" "$root/build/run-settings.bmp" "$suite\\Nodwell.exe" /noinfo
   convert "$root/build/run-settings.bmp" "$shot"
   rm -f "$root/build/run-settings.bmp"
   echo "No display: the settings program ran under Xvfb; screenshot saved as $shot"

@@ -35,7 +35,8 @@ start_xvfb() {
 }
 
 # Creates the prefix once per build folder: 64-bit, no .NET or browser-engine installers,
-# Wine's fonts copied in, a virtual desktop by default so that windows get frames and captions.
+# Wine's fonts copied in, a virtual desktop by default so that windows get frames and captions,
+# as large as the display so that the tallest dialog fits at 144 dpi.
 create_prefix() {
   [ -f "$WINEPREFIX/.suite-prefix-ready" ] && return 0
   echo "Creating the Wine prefix $WINEPREFIX ..."
@@ -45,7 +46,7 @@ create_prefix() {
   wineserver -w
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.suite-prefix-ready"
 }

@@ -1,7 +1,6 @@
 # Screenshots of the settings program (sourced by scripts/screenshots.sh): the three layouts,
 # the German dialog, and message 502 with the dialog it leaves. Each shot sets the simulated
-# machine first. snapwindow puts each argument in double quotes; the closing "/" keeps that
-# quote out of the last option, which is then still read exactly.
+# machine first.
 sim='HKCU\Software\Corvane\NodwellSim'
 acpi_battery='HKLM\SYSTEM\CurrentControlSet\Enum\ACPI\PNP0C0A'
 
@@ -37,26 +36,14 @@ settings_shot_message_box() {  # <name> <program> [arguments...]
   fi
 }
 
-# The full layout at 144 dpi is taller than the prefix's 768-pixel desktop: give the desktop
-# the whole screen for these shots (read when the server starts, as the dots per inch are).
-settings_desktop() {
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
-  wineserver -k
-  wineserver -w
-  wineserver -p
-  wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
-}
-
-settings_desktop 1280x1024
 settings_machine 1 1
-shot settings-full "$suite\\Nodwell.exe" '/noinfo /'
+shot settings-full "$suite\\Nodwell.exe" /noinfo
 settings_machine 0 1
-shot settings-without-music "$suite\\Nodwell.exe" '/noinfo /'
+shot settings-without-music "$suite\\Nodwell.exe" /noinfo
 settings_machine 1 0
-shot settings-battery-less "$suite\\Nodwell.exe" '/noinfo /'
+shot settings-battery-less "$suite\\Nodwell.exe" /noinfo
 settings_machine 1 1
-shot settings-german "$suite\\Nodwell.exe" '/p:7 /s:1 /noinfo /'
+shot settings-german "$suite\\Nodwell.exe" /p:7 /s:1 /noinfo
 settings_machine 1 1 InitializeDll
-settings_shot_message_box settings-502 "$suite\\Nodwell.exe" '/noinfo /'
+settings_shot_message_box settings-502 "$suite\\Nodwell.exe" /noinfo
 settings_machine 1 1
-settings_desktop 1024x768

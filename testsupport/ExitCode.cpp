@@ -12,8 +12,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("usage: exitcode.exe <program> [arguments...]\n", stderr);
         return 2;
     }
-    std::wstring commandLine = testsupport::Quoted(argv[1]);
-    for (int i = 2; i < argc; ++i) commandLine += L" " + testsupport::Quoted(argv[i]);
+    const std::wstring commandLine = testsupport::CommandLineOf(argv[1], argv + 2, argc - 2);
     try {
         const auto result = testsupport::RunProgram(commandLine, INFINITE);
         std::fputs(result->output.c_str(), stdout);

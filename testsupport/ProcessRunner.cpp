@@ -98,4 +98,14 @@ std::wstring Quoted(const std::wstring& path) {
     return L"\"" + path + std::wstring(trailing, L'\\') + L"\"";
 }
 
+std::wstring CommandLineOf(const std::wstring& program, const wchar_t* const* arguments, int count) {
+    std::wstring commandLine = Quoted(program);
+    for (int i = 0; i < count; ++i) {
+        const std::wstring argument = arguments[i];
+        const bool plain = !argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos;
+        commandLine += L" " + (plain ? argument : Quoted(argument));
+    }
+    return commandLine;
+}
+
 }  // namespace testsupport

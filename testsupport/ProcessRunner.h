@@ -23,4 +23,8 @@ HANDLE StartProgram(const std::wstring& commandLine);
 // Puts an argument in double quotes for a command line, read back as it was.
 std::wstring Quoted(const std::wstring& path);
 
+// The command line of a program and its arguments as a shell gave them: the program quoted,
+// an argument only when it needs it, so that options reach the program as typed.
+std::wstring CommandLineOf(const std::wstring& program, const wchar_t* const* arguments, int count);
+
 }  // namespace testsupport

@@ -41,8 +41,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("usage: snapwindow.exe <output.bmp> <program> [arguments...]\n", stderr);
         return 2;
     }
-    std::wstring commandLine = testsupport::Quoted(argv[2]);
-    for (int i = 3; i < argc; ++i) commandLine += L" " + testsupport::Quoted(argv[i]);
+    const std::wstring commandLine = testsupport::CommandLineOf(argv[2], argv + 3, argc - 3);
 
     const HANDLE process = testsupport::StartProgram(commandLine);
     const DWORD processId = GetProcessId(process);

@@ -55,8 +55,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("usage: boxsnap.exe <box.bmp> <window.bmp> <program> [arguments...]\n", stderr);
         return 2;
     }
-    std::wstring commandLine = testsupport::Quoted(argv[3]);
-    for (int i = 4; i < argc; ++i) commandLine += L" " + testsupport::Quoted(argv[i]);
+    const std::wstring commandLine = testsupport::CommandLineOf(argv[3], argv + 4, argc - 4);
     const HANDLE hProcess = testsupport::StartProgram(commandLine);
     const DWORD dwProcessId = GetProcessId(hProcess);
     int exitCode = 1;

@@ -34,3 +34,9 @@ TEST(ScratchFolder, RemovesItsContentsIncludingReadOnlyFiles) {
     }
     EXPECT_FALSE(std::filesystem::exists(kept));
 }
+
+TEST(CommandLine, OptionsReachTheProgramAsTypedAndPathsWithBlanksStayWhole) {
+    const wchar_t* arguments[] = {L"/noinfo", L"C:\\a folder\\", L""};
+    EXPECT_EQ(L"\"C:\\Program Files\\x.exe\" /noinfo \"C:\\a folder\\\\\" \"\"",
+              testsupport::CommandLineOf(L"C:\\Program Files\\x.exe", arguments, 3));
+}
