@@ -1,11 +1,9 @@
 #include "InformationLauncher.h"
 
 #include <windows.h>
-#include <shlobj.h>
-
-#include <vector>
 
 #include "KernelHandle.h"
+#include "SuiteProgram.h"
 
 namespace {
 
@@ -16,7 +14,7 @@ bool MutexExists(const wchar_t* szName) {
 }  // namespace
 
 std::wstring InformationCommandLine(const std::wstring& programFilesFolder) {
-    return L"\"" + programFilesFolder + L"\\Corvane\\Corvane Vezuv Uvodoza\\NodwellInfo.exe\" /setup";
+    return SuiteProgramCommandLine(programFilesFolder, L"NodwellInfo.exe", L"/setup");
 }
 
 bool IsSettingsOrInformationRunning() {
@@ -24,23 +22,6 @@ bool IsSettingsOrInformationRunning() {
 }
 
 void LaunchInformationProgram() {
-    if (IsSettingsOrInformationRunning()) return;
-    wchar_t szProgramFiles[MAX_PATH] = {};
-    // Without the folder there is no path to start.
-    if (!::SHGetSpecialFolderPathW(nullptr, szProgramFiles, CSIDL_PROGRAM_FILES, FALSE)) return;
-    const std::wstring commandLine = InformationCommandLine(szProgramFiles);
-    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back(L'\0');
-
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    if (::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                         &process)) {
-        // The agent neither waits for the program nor remembers it.
-        const KernelHandle ownedThread(process.hThread);
-        const KernelHandle ownedProcess(process.hProcess);
-    }
+    // The agent neither waits for the program nor remembers it; a failure is silent.
+    if (!IsSettingsOrInformationRunning()) StartSuiteProgram(L"NodwellInfo.exe", L"/setup");
 }

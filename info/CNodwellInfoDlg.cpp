@@ -6,7 +6,7 @@
 #include "NodwellLib.h"
 #include "Resource.h"
 #include "Scale.h"
-#include "SuiteProgramStarter.h"
+#include "SuiteProgram.h"
 
 namespace {
 

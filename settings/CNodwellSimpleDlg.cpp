@@ -6,7 +6,7 @@
 
 #include "GaugeGeometry.h"
 #include "ImageHelper.h"
-#include "InfoProgramLauncher.h"
+#include "SuiteProgram.h"
 #include "Scale.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
@@ -293,7 +293,7 @@ void CNodwellSimpleDlg::SetTabOrder() {
 void CNodwellSimpleDlg::ShowInformationAtStart() {
     if (!m_model.IsInitialised() || m_bNoInfo || SettingsStore::ReadDontShowInfo() != 0) return;
     // The dialog is not visible yet: the information program comes first.
-    if (InfoProgramLauncher::Start(true)) SetForegroundWindow();
+    if (StartSuiteProgram(L"NodwellInfo.exe", L"", true)) SetForegroundWindow();
 }
 
 // ---------------------------------------------------------------- layout
@@ -579,7 +579,7 @@ void CNodwellSimpleDlg::OnDefault() {
     EnableApplyIfUsable();
 }
 
-void CNodwellSimpleDlg::OnHelpButton() { InfoProgramLauncher::Start(false); }
+void CNodwellSimpleDlg::OnHelpButton() { StartSuiteProgram(L"NodwellInfo.exe", L""); }
 
 void CNodwellSimpleDlg::OnOkButton() {
     Apply();

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "DialogScale.h"
-#include "SuiteProgramStarter.h"
 #include "TextSizeKeeper.h"
 
 TEST(DialogScale, PictureWidthGivesTheScaleNeverBelow96AndTruncated) {
@@ -53,9 +52,3 @@ TEST(TextSizeKeeper, FoundSizeIsReplacedBy2AndGivenBackOnlyWhenOneWasFound) {
     }
 }
 
-TEST(SuiteProgramStarter, ProgramPathIsQuotedAndArgumentsFollowIt) {
-    EXPECT_EQ(L"\"C:\\Program Files (x86)\\Corvane\\Corvane Vezuv Uvodoza\\NodwellSrv.exe\" /u",
-              SuiteProgramCommandLine(L"C:\\Program Files (x86)", L"NodwellSrv.exe", L"/u"));
-    EXPECT_EQ(L"\"D:\\Apps\\Corvane\\Corvane Vezuv Uvodoza\\Nodwell.exe\" /noinfo",
-              SuiteProgramCommandLine(L"D:\\Apps", L"Nodwell.exe", L"/noinfo"));
-}

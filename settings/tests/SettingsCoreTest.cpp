@@ -9,7 +9,6 @@
 #include "DialogLayout.h"
 #include "EnablingRules.h"
 #include "GaugeGeometry.h"
-#include "InfoProgramLauncher.h"
 #include "ModeList.h"
 #include "PowerStatusSource.h"
 
@@ -242,8 +241,3 @@ TEST(PowerStatus, LevelIsZeroWithoutABatteryAndUnknownWhenUnreadable) {
     EXPECT_EQ(std::optional<int>(0), BatteryLevel(PowerStatusSource()));
 }
 
-TEST(InfoProgramLauncher, PathIsInTheSuiteFolderAndQuotedOnTheCommandLine) {
-    const std::wstring path = InfoProgramLauncher::ProgramPath();
-    EXPECT_EQ(L"C:\\Program Files (x86)\\Corvane\\Corvane Vezuv Uvodoza\\NodwellInfo.exe", path);
-    EXPECT_EQ(L"\"" + path + L"\"", InfoProgramLauncher::CommandLine(path));
-}
