@@ -1,5 +1,7 @@
-// Stands in for the information program in the agent's end-to-end tests: appends the command
-// line it was started with, as one line, to the file named by NODWELL_TEST_LAUNCH_LOG.
+// Stands in for a program of the suite in end-to-end tests (copied into the installation
+// folder under that program's name): appends the command line it was started with, as one
+// line, to the file named by NODWELL_TEST_LAUNCH_LOG, and ends. Each test folder builds its
+// own copy beside its tests.
 #include <windows.h>
 
 #include <string>
@@ -8,8 +10,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     wchar_t logPath[MAX_PATH] = {};
     if (!GetEnvironmentVariableW(L"NODWELL_TEST_LAUNCH_LOG", logPath, MAX_PATH)) return 1;
     const wchar_t* commandLine = GetCommandLineW();
-    std::string line(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), static_cast<int>(line.size()), nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
+    std::string line(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), size, nullptr, nullptr);
     line.back() = '\r';
     line += '\n';
     HANDLE log = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
