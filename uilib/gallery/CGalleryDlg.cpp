@@ -16,9 +16,9 @@ constexpr int kFooterHeight = 37;
 constexpr int kWindowWidth = 488;
 constexpr int kWindowHeight = 430;
 
-constexpr std::array<int, 6> kButtonIds{IDC_DEFAULT, IDC_HELP_BUTTON, IDC_FILLER, IDC_OK, IDC_CANCEL, IDC_APPLY};
+constexpr std::array<int, 6> kButtonIds{IDC_DEFAULT, IDC_HELP_BUTTON, IDC_FOOTER_FILLER, IDC_OK, IDC_CANCEL, IDC_APPLY};
 
-bool IsHeaderControl(int nId) { return nId == IDC_HEADER_IMAGE || nId == IDC_TITLE || nId == IDC_DESCRIPTION; }
+bool IsHeaderControl(int nId) { return nId == IDC_HEADER_PICTURE || nId == IDC_HEADER_TITLE || nId == IDC_HEADER_DESCRIPTION; }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
     ON_BN_CLICKED(IDC_CANCEL, OnCancelClicked)
 END_MESSAGE_MAP()
 
-CGalleryDlg::CGalleryDlg() : CDialog(IDD_GALLERY) {
+CGalleryDlg::CGalleryDlg() : CDialog(IDD_NODWELL_DIALOG) {
     m_chargeGroup.SetIds(IDS_CHARGE_GROUP, IDC_CHARGE_CHECK, IDC_CHARGE_FRAME);
     m_batteryGroup.SetIds(IDS_BATTERY_GROUP, IDC_BATTERY_CHECK, IDC_BATTERY_FRAME);
 }
@@ -48,7 +48,7 @@ void CGalleryDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 int CGalleryDlg::ComputeScale() const {
-    const RECT probe = GetDlgItem(IDC_HEADER_IMAGE)->GetWindowRect();
+    const RECT probe = GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect();
     return std::max<int>(crvUiVista::kBaseScale, (probe.right - probe.left) * crvUiVista::kBaseScale / kScaleProbeWidth);
 }
 
@@ -83,7 +83,7 @@ void CGalleryDlg::SetUpFonts() {
     ::GetObjectW(GetFont(), sizeof(font), &font);
     font.lfWeight = FW_BOLD;
     m_boldFont.reset(::CreateFontIndirectW(&font));
-    for (const int id : {IDC_TITLE, IDC_CHARGE_GROUP, IDC_MODE_LABEL, IDC_BATTERY_GROUP, IDC_LIMIT_LABEL,
+    for (const int id : {IDC_HEADER_TITLE, IDC_CHARGE_GROUP, IDC_MODE_LABEL, IDC_BATTERY_GROUP, IDC_LIMIT_LABEL,
                          IDC_LIMIT_VALUE}) {
         GetDlgItem(id)->SetFont(m_boldFont.get());
     }
@@ -124,9 +124,9 @@ void CGalleryDlg::LayOut() {
     m_footer.Layout(client.left, client.right, client.bottom);
 
     // The header picture is square and at least 48 pixels.
-    const RECT picture = GetDlgItem(IDC_HEADER_IMAGE)->GetRectInParent();
+    const RECT picture = GetDlgItem(IDC_HEADER_PICTURE)->GetRectInParent();
     const int side = std::max<int>(48, picture.right - picture.left);
-    MoveControl(IDC_HEADER_IMAGE, picture.left, picture.top, side, side);
+    MoveControl(IDC_HEADER_PICTURE, picture.left, picture.top, side, side);
 
     const int frameLeft = Scaled(18);
     const int frameWidth = client.right - 2 * frameLeft;
@@ -165,7 +165,7 @@ void CGalleryDlg::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC hDC = ::BeginPaint(m_hWnd, &paint);
     m_panel.Paint(hDC);
-    const RECT picture = GetDlgItem(IDC_HEADER_IMAGE)->GetRectInParent();
+    const RECT picture = GetDlgItem(IDC_HEADER_PICTURE)->GetRectInParent();
     crvUiVista::DrawResourceBitmap(hDC, picture, AfxGetInstanceHandle(), IDB_HEADER,
                                    Gdiplus::InterpolationModeHighQualityBilinear);
     ::EndPaint(m_hWnd, &paint);

@@ -1,35 +1,3 @@
 #pragma once
-// Ids of the gallery's dialog; the controls keep the settings dialog's ids and roles.
-
-#define IDD_GALLERY 102
-
-#define IDC_DEFAULT 1000
-#define IDC_HELP_BUTTON 1001
-#define IDC_FILLER 1002
-#define IDC_OK 1003
-#define IDC_CANCEL 1004
-#define IDC_APPLY 1005
-#define IDC_HEADER_IMAGE 1006
-#define IDC_TITLE 1007
-#define IDC_DESCRIPTION 1008
-#define IDC_CHARGE_GROUP 1011
-#define IDC_CHARGE_FRAME 1012
-#define IDC_CHARGE_CHECK 1013
-#define IDC_MODE_LABEL 1014
-#define IDC_MODE_LIST 1015
-#define IDC_BATTERY_GROUP 1016
-#define IDC_BATTERY_FRAME 1017
-#define IDC_BATTERY_CHECK 1018
-#define IDC_LIMIT_LABEL 1019
-#define IDC_LIMIT_SLIDER 1020
-#define IDC_LIMIT_VALUE 1021
-
-#define IDS_CHARGE_GROUP 412
-#define IDS_BATTERY_GROUP 414
-
-#define IDB_BANNER_FILL 131
-#define IDB_BANNER_END 132
-#define IDB_BUTTON_HOT 130
-#define IDB_BUTTON_PRESSED 133
-#define IDB_BUTTON_NORMAL 134
-#define IDB_HEADER 153
+// The gallery mirrors the settings dialog: its template and controls keep that dialog's ids.
+#include "resource.h"
