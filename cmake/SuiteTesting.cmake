@@ -9,8 +9,8 @@ include(GoogleTest)
 # Program Files folder of the test prefix first.
 add_test(NAME install_suite
          COMMAND sh -c "test -n \"$WINEPREFIX\" || { echo 'WINEPREFIX is not set: run the tests with scripts/test.sh' >&2; exit 1; }
-                        cmake --install \"$0\" --prefix \"$WINEPREFIX/drive_c/Program Files (x86)\" >/dev/null"
-                 "${CMAKE_BINARY_DIR}")
+                        cmake --install \"$0\" --prefix \"$WINEPREFIX/drive_c/$1\" >/dev/null"
+                 "${CMAKE_BINARY_DIR}" "${SUITE_PROGRAM_FILES}")
 set_tests_properties(install_suite PROPERTIES FIXTURES_SETUP installed_suite)
 
 # suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED])

@@ -1,14 +1,5 @@
-# Cross-compiles 32-bit Windows programs with MinGW-w64 (posix threads); runs them under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# The product: 32-bit Windows programs (PE32, i686).
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env;WINEDEBUG=-all;wine)
+set(MINGW_TRIPLET i686-w64-mingw32)
+set(SUITE_VARIANT x86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "WindowSubclass.h"
+
 class CWindow {
 public:
     explicit CWindow(HWND hWnd = nullptr) : m_hWnd(hWnd) {}
@@ -56,7 +58,7 @@ public:
         if (this->m_hWnd || !::IsWindow(hWnd)) return FALSE;
         // One object to a window: another object of this class may hold it already.
         DWORD_PTR holder = 0;
-        if (::GetWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, &holder)) return FALSE;
+        if (::FindWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, &holder)) return FALSE;
         if (!::SetWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this))) return FALSE;
         this->m_hWnd = hWnd;
         return TRUE;

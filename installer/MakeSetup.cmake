@@ -2,6 +2,7 @@
 #   STAGING  staged suite      VERSION  its version      OUTFILE  the setup program
 #   SCRIPT   Setup.nsi         LISTS    folder for the generated lists
 #   APP_ICON the setup's icon  MAKENSIS the compiler
+#   TARGET   NSIS's target (x86-unicode or amd64-unicode)
 # makensis runs only when the staged files, the scripts or the version changed.
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${STAGING}" "${STAGING}/*")
@@ -24,7 +25,7 @@ endfunction()
 set(install_lines "")
 set(remove_lines "")
 set(current_folder "-")
-set(fingerprint "${VERSION}")
+set(fingerprint "${VERSION} ${TARGET}")
 foreach(file IN LISTS files)
   get_filename_component(folder "${file}" DIRECTORY)
   if(NOT folder STREQUAL current_folder)
@@ -79,7 +80,7 @@ endif()
 
 execute_process(COMMAND "${MAKENSIS}" -V2 -WX -NOCD
                         "-DSTAGING=${STAGING}" "-DVERSION=${VERSION}" "-DOUTFILE=${OUTFILE}"
-                        "-DAPP_ICON=${APP_ICON}"
+                        "-DAPP_ICON=${APP_ICON}" "-DTARGET=${TARGET}"
                         "-DFILE_LIST=${LISTS}/InstallFiles.nsh" "-DREMOVE_LIST=${LISTS}/RemoveFiles.nsh"
                         "${SCRIPT}"
                 WORKING_DIRECTORY "${script_dir}"

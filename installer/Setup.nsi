@@ -1,9 +1,10 @@
-; Setup program of the suite: one per-machine, elevated installation under the 32-bit
-; Program Files folder, with silent install (/S, /D=) and silent uninstall.
+; Setup program of the suite: one per-machine, elevated installation under the Program Files
+; folder of the suite's programs, with silent install (/S, /D=) and silent uninstall.
 ;
 ; The build passes:
 ;   STAGING      the folder `cmake --install` laid out: everything here is installed
 ;   VERSION      the version shown in Add/Remove Programs
+;   TARGET       x86-unicode for the 32-bit suite, amd64-unicode for the 64-bit variant
 ;   OUTFILE      the setup program to write
 ;   FILE_LIST    generated File lines for the staged files
 ;   REMOVE_LIST  generated Delete/RMDir lines for the same files, for the uninstaller
@@ -12,7 +13,7 @@
 ; the setup's refusals, before anything is touched: 3 no charge feature on this machine,
 ; 4 the charge-support probe could not be run, 5 not run as an administrator.
 
-Unicode true
+Target ${TARGET}
 ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
@@ -32,7 +33,16 @@ SetCompressor /SOLID lzma
 Name "${SUITE_NAME}"
 Caption "${SUITE_NAME} ${VERSION} Setup"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES32\${COMPANY}\${SUITE_NAME}"
+; The setup has the bitness of the suite's programs: it writes their registry view and
+; installs into their Program Files folder.
+!if ${NSIS_PTR_SIZE} > 4
+    !define SUITE_PROGRAM_FILES "$PROGRAMFILES64"
+    !define SUITE_REG_VIEW 64
+!else
+    !define SUITE_PROGRAM_FILES "$PROGRAMFILES32"
+    !define SUITE_REG_VIEW 32
+!endif
+InstallDir "${SUITE_PROGRAM_FILES}\${COMPANY}\${SUITE_NAME}"
 ; An upgrade goes where the installed release is.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${COMPANY}"
@@ -81,6 +91,7 @@ Open it from the ${SUITE_NAME} folder of the Start menu.$\r$\n$\r$\nClick Finish
 
 Function .onInit
     SetShellVarContext all
+    SetRegView ${SUITE_REG_VIEW}
     Call OpenSetupLog
     ${Log} "Setup ${VERSION} started: $CMDLINE"
 
@@ -217,6 +228,7 @@ SectionEnd
 
 Function un.onInit
     SetShellVarContext all
+    SetRegView ${SUITE_REG_VIEW}
     Call un.OpenSetupLog
     ${Log} "Uninstall of ${VERSION} started from $INSTDIR"
 FunctionEnd

@@ -1,7 +1,7 @@
 # Setup pages for scripts/screenshots.sh: the pages of an install on a simulated machine
 # with the charge feature, and the refusal a machine without the simulated driver gets.
-setup="$root/build/installer/CorvaneVezuvUvodozaSetup.exe"
-if wine "$root/build/installer/setuppages.exe" "$out" "$setup" >/dev/null; then
+setup="$SUITE_BUILD/installer/CorvaneVezuvUvodozaSetup.exe"
+if wine "$SUITE_BUILD/installer/setuppages.exe" "$out" "$setup" >/dev/null; then
   for page in welcome directory progress finish; do
     convert "$out/setup-$page.bmp" "$out/setup-$page.png"
     rm -f "$out/setup-$page.bmp"

@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building and testing the suite needs on a Debian machine.
-# Idempotent: does nothing (and prints nothing) when everything is there.
+# install-deps.sh x86|x64 ...: installs what building and testing the named variants needs on
+# a Debian machine. Idempotent: does nothing (and prints nothing) when everything is there.
 set -euo pipefail
 
 packages=(
   cmake
-  g++-mingw-w64-i686-posix
   mingw-w64-tools
   wine
-  wine32:i386
   wine64
   fonts-wine
   xvfb
@@ -20,6 +18,14 @@ packages=(
   chromium
   python3
 )
+needs_i386=no
+for variant in "$@"; do
+  case "$variant" in
+    x86) packages+=(g++-mingw-w64-i686-posix wine32:i386); needs_i386=yes ;;
+    x64) packages+=(g++-mingw-w64-x86-64-posix) ;;
+    *) echo "install-deps.sh: unknown variant '$variant'" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,7 +38,7 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$needs_i386" = yes ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive

@@ -8,20 +8,21 @@ cd "$root"
 
 user_display=${DISPLAY:-}
 source "$root/scripts/wine-session.sh"
-suite_prepare "$root" >/dev/null
-suite_install_into_prefix "$root"
+suite_select_variant "$@"
+suite_prepare >/dev/null
+suite_install_into_prefix
 
-suite='C:\Program Files (x86)\Corvane\Corvane Vezuv Uvodoza'
-run() { wine "$root/build/testsupport/exitcode.exe" "$@"; }
+suite=$SUITE_FOLDER
+run() { wine "$SUITE_BUILD/testsupport/exitcode.exe" "$@"; }
 
-echo "Installed into $WINEPREFIX/drive_c/Program Files (x86)/Corvane/Corvane Vezuv Uvodoza"
+echo "Installed into $SUITE_FOLDER_LINUX"
 
-# The hardware tools against the simulated driver, kept outside system32, which the 32-bit
+# The hardware tools against the simulated driver, kept outside system32, which a 32-bit
 # driver host sees redirected.
 mkdir -p "$WINEPREFIX/drive_c/ProgramData/pwrio"
 wine sc stop pwrio >/dev/null 2>&1 || true
 wine sc delete pwrio >/dev/null 2>&1 || true
-cp "$root/build/pwrio/driver/pwrio.sys" "$WINEPREFIX/drive_c/ProgramData/pwrio/pwrio.sys"
+cp "$SUITE_BUILD/pwrio/driver/pwrio.sys" "$WINEPREFIX/drive_c/ProgramData/pwrio/pwrio.sys"
 wine sc create pwrio type= kernel binPath= 'C:\ProgramData\pwrio\pwrio.sys' >/dev/null
 wine sc start pwrio >/dev/null
 echo "Charge-support probe (0: present): $(run "$suite\\Portsense.exe" | tail -n 1 || true)"
@@ -44,9 +45,9 @@ if [ -n "$user_display" ]; then
   echo "Opening the settings program (the information program comes first until declined)."
   wine "$suite\\Nodwell.exe"
 else
-  shot="$root/build/run-settings.png"
-  wine "$root/build/testsupport/snapwindow.exe" "$root/build/run-settings.bmp" "$suite\\Nodwell.exe" /noinfo
-  convert "$root/build/run-settings.bmp" "$shot"
-  rm -f "$root/build/run-settings.bmp"
+  shot="$SUITE_BUILD/run-settings.png"
+  wine "$SUITE_BUILD/testsupport/snapwindow.exe" "$SUITE_BUILD/run-settings.bmp" "$suite\\Nodwell.exe" /noinfo
+  convert "$SUITE_BUILD/run-settings.bmp" "$shot"
+  rm -f "$SUITE_BUILD/run-settings.bmp"
   echo "No display: the settings program ran under Xvfb; screenshot saved as $shot"
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the suite, installs it into its private Wine prefix and saves screenshots of its
-# windows at 96 and 144 dpi as build/screenshots/<dpi>/<name>.png, for people to look at.
+# screenshots.sh [--variant x86|x64]: builds the suite, installs it into its private Wine
+# prefix and saves screenshots of its windows at 96 and 144 dpi as
+# <build folder>/screenshots/<dpi>/<name>.png, for people to look at.
 # Each program lists its shots in <folder>/screenshots.sh, sourced here, with:
 #   shot <name> <program> [arguments...]     (program: a Windows path or a path in the build)
 set -euo pipefail
@@ -8,11 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 source "$root/scripts/wine-session.sh"
-suite_prepare "$root" >/dev/null
-suite_install_into_prefix "$root"
+suite_select_variant "$@"
+suite_prepare >/dev/null
+suite_install_into_prefix
 
 # The suite as installed, as its programs find it.
-suite='C:\Program Files (x86)\Corvane\Corvane Vezuv Uvodoza'
+suite=$SUITE_FOLDER
 
 set_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
@@ -21,7 +23,7 @@ set_dpi() {
   wineserver -k
   wineserver -w
   wineserver -p
-  wine_session_warm_up "$root/build"
+  wine_session_warm_up "$SUITE_BUILD"
 }
 
 restore_dpi() {
@@ -33,7 +35,7 @@ trap restore_dpi EXIT
 shot() {
   local name=$1
   shift
-  if wine "$root/build/testsupport/snapwindow.exe" "$out/$name.bmp" "$@"; then
+  if wine "$SUITE_BUILD/testsupport/snapwindow.exe" "$out/$name.bmp" "$@"; then
     convert "$out/$name.bmp" "$out/$name.png"
     rm -f "$out/$name.bmp"
     echo "  $out/$name.png"
@@ -43,7 +45,7 @@ shot() {
 }
 
 for dpi in 96 144; do
-  out="$root/build/screenshots/$dpi"
+  out="$SUITE_BUILD/screenshots/$dpi"
   mkdir -p "$out"
   set_dpi "$dpi"
   echo "At $dpi dpi:"

@@ -1,7 +1,9 @@
-# Sourced by the run, test and screenshot commands: a private Wine prefix under the build
-# folder and an Xvfb display for this run, both torn down when the calling script ends.
-#   suite_prepare <source folder>   installs what is missing, builds, starts the session
+# Sourced by the run, test, screenshot and benchmark scripts: a private Wine prefix under the
+# variant's build folder and an Xvfb display for this run, both torn down when the calling
+# script ends. Call suite_select_variant (variant.sh, sourced here) first.
+#   suite_prepare            installs what is missing, builds the variant, starts the session
 #   wine_session_start <build folder>
+source "$(dirname "${BASH_SOURCE[0]}")/variant.sh"
 
 wine_session_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then
@@ -42,7 +44,7 @@ create_prefix() {
   echo "Creating the Wine prefix $WINEPREFIX ..."
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
-  WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+  WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot.exe -i >/dev/null 2>&1
   wineserver -w
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -76,13 +78,17 @@ wine_session_warm_up() {
 }
 
 suite_prepare() {
-  "$1/scripts/install-deps.sh"
-  cmake --preset mingw >/dev/null
-  cmake --build --preset mingw
-  wine_session_start "$1/build"
+  "$suite_root/scripts/install-deps.sh" "$SUITE_VARIANT"
+  cmake --preset "$SUITE_PRESET" >/dev/null
+  cmake --build --preset "$SUITE_PRESET"
+  source "$SUITE_BUILD/variant.sh"
+  # The suite's folder as its programs find it, in Windows' and in Linux's terms.
+  SUITE_FOLDER="C:\\$SUITE_PROGRAM_FILES\\Corvane\\Corvane Vezuv Uvodoza"
+  wine_session_start "$SUITE_BUILD"
+  SUITE_FOLDER_LINUX="$WINEPREFIX/drive_c/$SUITE_PROGRAM_FILES/Corvane/Corvane Vezuv Uvodoza"
 }
 
 # Installs the built suite where its programs find one another: the prefix's Program Files.
 suite_install_into_prefix() {
-  cmake --install "$1/build" --prefix "$WINEPREFIX/drive_c/Program Files (x86)" >/dev/null
+  cmake --install "$SUITE_BUILD" --prefix "$WINEPREFIX/drive_c/$SUITE_PROGRAM_FILES" >/dev/null
 }

@@ -25,7 +25,7 @@ settings_machine() {  # <support music> <battery key present> [failing function]
 settings_shot_message_box() {  # <name> <program> [arguments...]
   local name=$1
   shift
-  if wine "$root/build/settings/tests/boxsnap.exe" "$out/$name-box.bmp" "$out/$name.bmp" "$@"; then
+  if wine "$SUITE_BUILD/settings/tests/boxsnap.exe" "$out/$name-box.bmp" "$out/$name.bmp" "$@"; then
     convert "$out/$name-box.bmp" "$out/$name-box.png"
     convert "$out/$name.bmp" "$out/$name.png"
     rm -f "$out/$name-box.bmp" "$out/$name.bmp"

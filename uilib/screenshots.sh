@@ -1,2 +1,2 @@
 # Sourced by scripts/screenshots.sh: the library's gallery (footer, banner, panel, custom controls).
-shot uilib_gallery "$root/build/uilib/gallery/uilib_gallery.exe"
+shot uilib_gallery "$SUITE_BUILD/uilib/gallery/uilib_gallery.exe"

@@ -3,21 +3,23 @@
 # idle, and the time to handle one arrival with many USB devices listed. Not a test; CTest
 # does not run it. CPU time is read from Linux (/proc), since Wine reports no CPU times for
 # another process.
-#   agent/bench/agent-bench.sh [build folder] [idle seconds, default 60] [devices, default 1000]
-# For a quick look: agent/bench/agent-bench.sh build 5
+#   agent/bench/agent-bench.sh [--variant x86|x64] [idle seconds, default 60] [devices, default 1000]
+# For a quick look: agent/bench/agent-bench.sh 5
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
-idle_seconds=${2:-60}
-device_count=${3:-1000}
-rounds=5
 
 source "$root/scripts/wine-session.sh"
-wine_session_start "$build"
-cmake --build "$build" --target agent agent_bench >/dev/null
-cmake --install "$build" --prefix "$WINEPREFIX/drive_c/Program Files (x86)" >/dev/null
-agent="$WINEPREFIX/drive_c/Program Files (x86)/Corvane/Corvane Vezuv Uvodoza/NodwellSrv.exe"
-bench="$build/agent/bench/AgentBench.exe"
+suite_select_variant "$@"
+set -- "${SUITE_ARGS[@]}"
+idle_seconds=${1:-60}
+device_count=${2:-1000}
+rounds=5
+
+suite_prepare >/dev/null
+cmake --build "$SUITE_BUILD" --target agent_bench >/dev/null
+suite_install_into_prefix
+agent="$SUITE_FOLDER_LINUX/NodwellSrv.exe"
+bench="$SUITE_BUILD/agent/bench/AgentBench.exe"
 ticks_per_second=$(getconf CLK_TCK)
 
 # utime + stime of all the agent's threads, in clock ticks.

@@ -21,7 +21,7 @@ namespace {
 
 class Key {
 public:
-    Key(HKEY root, const wchar_t* path, REGSAM view = KEY_WOW64_32KEY) {
+    Key(HKEY root, const wchar_t* path, REGSAM view = kSetupView) {
         if (RegOpenKeyExW(root, path, 0, KEY_READ | view, &m_key) != ERROR_SUCCESS) m_key = nullptr;
     }
     ~Key() {

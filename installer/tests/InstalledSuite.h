@@ -37,10 +37,14 @@ std::set<std::wstring> FilesUnder(const std::filesystem::path& folder);
 // The staged files plus what the setup adds: its uninstaller and, when one was picked, auto.css.
 std::set<std::wstring> ExpectedFiles(bool withStyleSheet);
 
-// Registry values, by default in the 32-bit view where the 32-bit setup writes; nothing
-// when missing.
+// The registry view the setup writes to, that of the suite's programs (the 32-bit view,
+// Wow6432Node, for the 32-bit product on 64-bit Windows), and the other one.
+constexpr REGSAM kSetupView = sizeof(void*) == 8 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+// Registry values, by default in the setup's view; nothing when missing.
 std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wchar_t* name,
-                                       REGSAM view = KEY_WOW64_32KEY);
+                                       REGSAM view = kSetupView);
 std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name);
 bool KeyExists(HKEY root, const wchar_t* key);
 

@@ -31,8 +31,8 @@ TEST_F(SetupTest, SilentInstallLaysOutTheSuiteAndRegistersIt) {
 
     const std::wstring folder = Target().wstring();
     EXPECT_EQ(testsupport::Quoted(folder + L"\\NodwellSrv.exe"), ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
-    // One entry, in the 32-bit view (Wow6432Node on 64-bit Windows), which logon also runs.
-    EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, KEY_WOW64_64KEY).has_value());
+    // One entry, in the setup's view (for the 32-bit product Wow6432Node, which logon also runs).
+    EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, kOtherView).has_value());
 
     const std::wstring uninstaller = testsupport::Quoted(folder + L"\\Uninstall.exe");
     const struct {

@@ -1,4 +1,4 @@
-// The default folder under the 32-bit Program Files, and an upgrade over an older release.
+// The default folder under the suite's Program Files, and an upgrade over an older release.
 #include "SetupTest.h"
 #include "SimulatedPwrio.h"
 #include "SuiteFolderAside.h"

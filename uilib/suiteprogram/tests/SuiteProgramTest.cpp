@@ -11,9 +11,10 @@ TEST(SuiteProgram, PathIsQuotedAndArgumentsFollowIt) {
               SuiteProgramCommandLine(L"C:\\Program Files", L"NodwellInfo.exe", L""));
 }
 
-TEST(SuiteProgram, ProgramsAreFoundInTheThirtyTwoBitProgramFilesFolder) {
-    EXPECT_EQ(L"C:\\Program Files (x86)\\Corvane\\Corvane Vezuv Uvodoza\\NodwellInfo.exe",
-              SuiteProgramPath(L"NodwellInfo.exe"));
+TEST(SuiteProgram, ProgramsAreFoundInTheProgramFilesFolderOfTheirBitness) {
+    // In a 64-bit Windows, 32-bit programs are found under "Program Files (x86)".
+    const std::wstring programFiles = sizeof(void*) == 4 ? L"C:\\Program Files (x86)" : L"C:\\Program Files";
+    EXPECT_EQ(programFiles + L"\\Corvane\\Corvane Vezuv Uvodoza\\NodwellInfo.exe", SuiteProgramPath(L"NodwellInfo.exe"));
 }
 
 TEST(SuiteProgram, AProgramThatIsNotInstalledIsNotStarted) {
