@@ -26,3 +26,12 @@ function(suite_add_gtest target)
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# suite_add_gtest_german_user(<target> <filter>): the matching tests of an INSTALLED test
+# program once more, as "GermanUser.<test>", for a user whose language is German. Wine takes a
+# process's user and interface language from LC_ALL, and the programs a test starts inherit it.
+function(suite_add_gtest_german_user target filter)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_PREFIX "GermanUser."
+                       TEST_FILTER "${filter}"
+                       PROPERTIES FIXTURES_REQUIRED installed_suite ENVIRONMENT "LC_ALL=de_DE.UTF-8")
+endfunction()

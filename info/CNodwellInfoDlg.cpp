@@ -87,11 +87,10 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     BYTE bMusic = 0;
     if (NWLB_InitializeDll(m_hWnd) == 0) NWLB_IsSupportMusic(&bMusic);
     m_nModeNameVer = DetermineModeNameVersion(QueryCapableModes(m_hWnd), m_bSetupMode);
-    m_browser.ShowHtmlResource(InformationPageFor(m_nModeNameVer));
-
-    if (m_browser.WebBrowser()) {
+    // The text size is the shown page's: it is read and changed once the page is there.
+    m_browser.ShowHtmlResource(InformationPageFor(m_nModeNameVer), [this] {
         m_textSize.Begin([this] { return m_browser.GetTextSize(); }, [this](int nLevel) { m_browser.SetTextSize(nLevel); });
-    }
+    });
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_checkDontShow.SetCheck(ReadDontShowChoice() ? BST_CHECKED : BST_UNCHECKED);
     m_windowHandleBlock.Publish(m_hWnd);
@@ -229,6 +228,8 @@ BOOL CNodwellInfoDlg::PreTranslateMessage(MSG* pMsg) {
         OnCancel();
         return TRUE;
     }
+    // Every other key in the page is the page's first: Tab, arrows, Page Up/Down, Ctrl+C.
+    if (m_browser.TranslateAccelerator(pMsg)) return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
 }
 

@@ -5,3 +5,4 @@
 shot info-normal "$suite\\NodwellInfo.exe"
 shot info-setup "$suite\\NodwellInfo.exe" /setup
 shot info-setup-german "$suite\\NodwellInfo.exe" /setup /p:7 /s:1
+shot info-normal-german "$suite\\NodwellInfo.exe" /p:7 /s:1

@@ -1,17 +1,9 @@
 #include "CommandLineOptions.h"
 
 #include <algorithm>
-#include <cwchar>
-#include <cwctype>
 #include <string>
 
-namespace {
-
-WORD ReadHex(const std::wstring& digits) {
-    return static_cast<WORD>(std::wcstoul(digits.c_str(), nullptr, 16));
-}
-
-}  // namespace
+#include "LanguageOptions.h"
 
 CommandLineOptions ParseCommandLine(const wchar_t* lpszCommandLine) {
     CommandLineOptions options;
@@ -27,14 +19,7 @@ CommandLineOptions ParseCommandLine(const wchar_t* lpszCommandLine) {
         start = end;
         option.erase(option.find_last_not_of(L" \t") + 1);
         if (option.empty()) break;
-
-        const wchar_t first = static_cast<wchar_t>(std::towlower(option[0]));
-        const bool valued = option.size() >= 2 && (option[1] == L' ' || option[1] == L'\t' || option[1] == L':');
-        if (valued && first == L'p') {
-            options.wPrimaryLang = ReadHex(option.substr(2));
-        } else if (valued && first == L's') {
-            options.wSubLang = ReadHex(option.substr(2));
-        } else if (option == L"noinfo") {
+        if (!crvUiVista::ReadLanguageOption(option, options.wPrimaryLang, options.wSubLang) && option == L"noinfo") {
             options.bNoInfo = true;
         }
     }

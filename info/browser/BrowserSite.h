@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <ole2.h>
 #include <oleidl.h>
+#include <wrl/client.h>
 
 class SimpleBrowser;
 
@@ -12,9 +13,14 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
 public:
     BrowserSite(SimpleBrowser* pOwner, HWND hWndHost);
 
-    // The owner is going: events that still arrive are dropped.
-    void Detach() { m_pOwner = nullptr; }
+    // The owner is going: events that still arrive are dropped, the active object let go.
+    void Detach() {
+        m_pOwner = nullptr;
+        m_pActiveObject.Reset();
+    }
     IDispatch* EventSink() { return static_cast<IDispatch*>(this); }
+    // The control's in-place active object while it is active, which takes the page's keys.
+    IOleInPlaceActiveObject* ActiveObject() const { return m_pActiveObject.Get(); }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
@@ -50,7 +56,10 @@ public:
     STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
     STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
     STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* pActiveObject, LPCOLESTR) override {
+        m_pActiveObject = pActiveObject;
+        return S_OK;
+    }
     STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
     STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
@@ -71,4 +80,5 @@ private:
     LONG m_cRef = 1;
     SimpleBrowser* m_pOwner;
     HWND m_hWndHost;
+    Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> m_pActiveObject;
 };

@@ -4,8 +4,8 @@
 #include <ocidl.h>
 #include <oleauto.h>
 
-#include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "BrowserEventArgs.h"
 #include "BrowserSite.h"
@@ -41,24 +41,14 @@ struct SafeArrayDeleter {
     void operator()(SAFEARRAY* p) const { ::SafeArrayDestroy(p); }
 };
 
-// Handles what the thread's queue holds now. A quit message is put back for the loop that owns it.
-void HandlePendingMessages() {
-    MSG msg{};
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
+constexpr UINT_PTR kReadyStateTimer = 1;
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(SimpleBrowser, CWnd)
     ON_WM_SIZE()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_TIMER, OnTimer)
 END_MESSAGE_MAP()
 
 SimpleBrowser::~SimpleBrowser() { ReleaseBrowser(); }
@@ -91,7 +81,6 @@ bool SimpleBrowser::CreateBrowser(CWnd* pParent, const RECT& rect, UINT nId) {
         pPoint->Advise(m_pSite->EventSink(), &m_dwEventCookie);
     }
     NavigateToBlank();
-    WaitForDocument();
     return true;
 }
 
@@ -122,21 +111,9 @@ void SimpleBrowser::NavigateToBlank() {
     m_pWebBrowser->Navigate(url.get(), &flags.v, &frame.v, &postData.v, &headers.v);
 }
 
-bool SimpleBrowser::WaitForDocument() {
-    // The wait is bounded: a browser without an HTML engine never delivers a document, and
-    // the dialog around it has to stay usable. Messages are handled meanwhile, since the
-    // engine delivers through them and the window must not hang.
-    if (m_bEngineSilent) return false;
-    const DWORD dwStart = ::GetTickCount();
-    while (m_pWebBrowser) {
-        if (QueryHtmlDocument()) return true;
-        const DWORD dwElapsed = ::GetTickCount() - dwStart;
-        if (dwElapsed >= kDocumentWaitMs) break;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(20, kDocumentWaitMs - dwElapsed), QS_ALLINPUT);
-        HandlePendingMessages();
-    }
-    m_bEngineSilent = true;
-    return false;
+bool SimpleBrowser::IsReadyStateComplete() const {
+    READYSTATE state = READYSTATE_UNINITIALIZED;
+    return m_pWebBrowser && SUCCEEDED(m_pWebBrowser->get_ReadyState(&state)) && state == READYSTATE_COMPLETE;
 }
 
 ComPtr<IHTMLDocument2> SimpleBrowser::QueryHtmlDocument() const {
@@ -147,11 +124,28 @@ ComPtr<IHTMLDocument2> SimpleBrowser::QueryHtmlDocument() const {
     return pDocument;
 }
 
-void SimpleBrowser::ShowHtmlResource(UINT nId) {
+void SimpleBrowser::ShowHtmlResource(UINT nId, std::function<void()> onShown) {
     if (!m_pWebBrowser) return;
-    const std::wstring strHtml = LoadHtmlResource(AfxGetResourceHandle(), nId);
+    m_pendingPage = LoadHtmlResource(AfxGetResourceHandle(), nId);
+    m_onPageShown = std::move(onShown);
+    if (IsReadyStateComplete()) ShowPendingPage();
+    // Otherwise the document event or the ready state, seen while messages flow, shows it.
+    if (m_pendingPage) ::SetTimer(m_hWnd, kReadyStateTimer, kReadyStatePollMs, nullptr);
+}
+
+void SimpleBrowser::ShowPendingPage() {
+    if (!m_pendingPage || !QueryHtmlDocument()) return;
+    ::KillTimer(m_hWnd, kReadyStateTimer);
+    const std::wstring strHtml = std::move(*m_pendingPage);
+    m_pendingPage.reset();
     ResetDocument();
     WriteDocument(strHtml);
+    if (const std::function<void()> onShown = std::exchange(m_onPageShown, nullptr)) onShown();
+}
+
+LRESULT SimpleBrowser::OnTimer(WPARAM wParam, LPARAM) {
+    if (wParam == kReadyStateTimer && IsReadyStateComplete()) ShowPendingPage();
+    return 0;
 }
 
 void SimpleBrowser::ResetDocument() {
@@ -168,7 +162,6 @@ void SimpleBrowser::ResetDocument() {
         }
     } else {
         NavigateToBlank();
-        WaitForDocument();
     }
 }
 
@@ -201,6 +194,13 @@ void SimpleBrowser::SetTextSize(int nLevel) {
 
 IDispatch* SimpleBrowser::EventSink() const { return m_pSite ? m_pSite->EventSink() : nullptr; }
 
+bool SimpleBrowser::TranslateAccelerator(MSG* pMsg) {
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_hWndBrowser || !m_pSite) return false;
+    if (pMsg->hwnd != m_hWndBrowser && !::IsChild(m_hWndBrowser, pMsg->hwnd)) return false;
+    IOleInPlaceActiveObject* pActive = m_pSite->ActiveObject();
+    return pActive && pActive->TranslateAccelerator(pMsg) == S_OK;
+}
+
 void SimpleBrowser::DispatchBrowserEvent(DISPID dispId, const DISPPARAMS& params) {
     // Navigation and document events of inner frames are not the page's own.
     const auto isTopFrame = [&] {
@@ -216,7 +216,10 @@ void SimpleBrowser::DispatchBrowserEvent(DISPID dispId, const DISPPARAMS& params
             }
             break;
         case DISPID_DOCUMENTCOMPLETE:
-            if (isTopFrame()) HandleDocumentComplete(VariantText(EventArgument(params, 1)));
+            if (isTopFrame()) {
+                ShowPendingPage();
+                HandleDocumentComplete(VariantText(EventArgument(params, 1)));
+            }
             break;
         case DISPID_NAVIGATECOMPLETE2:
             if (isTopFrame()) HandleNavigateComplete2(VariantText(EventArgument(params, 1)));
@@ -335,6 +338,8 @@ void SimpleBrowser::ReleaseBrowser() {
         m_pOleObject->SetClientSite(nullptr);
     }
     m_dwEventCookie = 0;
+    m_pendingPage.reset();
+    m_onPageShown = nullptr;
     m_pWebBrowser.Reset();
     m_pBrowserDispatch.Reset();
     m_pOleObject.Reset();

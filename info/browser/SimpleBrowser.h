@@ -7,6 +7,8 @@
 #include <mshtml.h>
 #include <wrl/client.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,10 +19,10 @@ class BrowserSite;
 
 class SimpleBrowser : public CWnd {
 public:
-    // How long creation and reset wait for the blank document. A browser engine that has not
-    // delivered one by then is not waited for again.
-    static constexpr DWORD kDocumentWaitMs = 2000;
     static constexpr UINT kBrowserControlId = AFX_IDW_PANE_FIRST;
+    // How often a page waiting for the blank document looks at the engine's ready state, for
+    // an engine that reports it without the document event.
+    static constexpr UINT kReadyStatePollMs = 100;
 
     SimpleBrowser() = default;
     ~SimpleBrowser() override;
@@ -30,8 +32,10 @@ public:
     bool CreateInPlaceOf(CWnd* pParent, UINT nId);
     bool CreateBrowser(CWnd* pParent, const RECT& rect, UINT nId);
 
-    // Shows HTML resource nId of the program's text module; a missing one shows an empty page.
-    void ShowHtmlResource(UINT nId);
+    // Shows HTML resource nId of the program's text module (a missing one shows an empty
+    // page) as soon as the engine has its blank document, now or later; onShown runs then.
+    // Nothing waits: an engine that never has a document never shows the page.
+    void ShowHtmlResource(UINT nId, std::function<void()> onShown = {});
     void ResetDocument();
     void WriteDocument(const std::wstring& strHtml);
     Microsoft::WRL::ComPtr<IHTMLDocument2> QueryHtmlDocument() const;
@@ -48,6 +52,10 @@ public:
 
     // Turns one event of the control into a call of the matching operation below.
     void DispatchBrowserEvent(DISPID dispId, const DISPPARAMS& params);
+
+    // Offers a key message of the browser's windows to the page (its in-place active object);
+    // true when the page took it.
+    bool TranslateAccelerator(MSG* pMsg);
 
 protected:
     // Each tells the parent; the navigation is cancelled when the parent answers non-zero.
@@ -66,12 +74,13 @@ protected:
 private:
     void OnSize(UINT nType, int cx, int cy);
     void OnDestroy();
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     bool ActivateControl(const RECT& rcClient);
     void NavigateToBlank();
-    // Waits, handling the thread's messages, until the blank document is there or the time
-    // is up; false when no document came.
-    bool WaitForDocument();
+    bool IsReadyStateComplete() const;
+    // Resets the document and writes the waiting page into it, when there is a document.
+    void ShowPendingPage();
     // Sends a notification to the parent; 0 when there is none.
     LRESULT Notify(BrowserNotification& record, UINT nCode);
     void ReleaseBrowser();
@@ -82,7 +91,8 @@ private:
     BrowserSite* m_pSite = nullptr;  // one reference held, released in ReleaseBrowser
     DWORD m_dwEventCookie = 0;
     HWND m_hWndBrowser = nullptr;
-    bool m_bEngineSilent = false;
+    std::optional<std::wstring> m_pendingPage;
+    std::function<void()> m_onPageShown;
 
     DECLARE_MESSAGE_MAP()
 };

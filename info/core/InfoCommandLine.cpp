@@ -1,26 +1,15 @@
 #include "InfoCommandLine.h"
 
-#include <cwchar>
-#include <cwctype>
-#include <string>
 #include <string_view>
+
+#include "LanguageOptions.h"
 
 namespace {
 
 bool IsBlankOrTab(wchar_t c) { return c == L' ' || c == L'\t'; }
 
-// Hexadecimal up to the first character that is not a hex digit; nothing readable gives 0.
-WORD ReadHex(std::wstring_view text) {
-    const std::wstring digits(text);
-    return static_cast<WORD>(std::wcstoul(digits.c_str(), nullptr, 16));
-}
-
 void ApplyToken(std::wstring_view token, InfoCommandLine& result) {
-    if (token.size() >= 2 && (IsBlankOrTab(token[1]) || token[1] == L':')) {
-        const wchar_t option = static_cast<wchar_t>(std::towlower(token[0]));
-        if (option == L'p') result.wPrimaryLang = ReadHex(token.substr(2));
-        if (option == L's') result.wSubLang = ReadHex(token.substr(2));
-    }
+    crvUiVista::ReadLanguageOption(token, result.wPrimaryLang, result.wSubLang);
     if (token == L"setup") result.bSetup = true;
 }
 

@@ -23,6 +23,7 @@ const CommandLineCase kCases[] = {
     {"hex digits up to the first other character", L"/p:1fz9", 0x1F, 0, false},
     {"nothing readable gives 0", L"/p:xy /s:", 0, 0, false},
     {"truncated to 16 bits", L"/p:12345", 0x2345, 0, false},
+    {"no blanks, signs or 0x before the digits", L"/p: 7/s:-1", 0, 0, false},
     {"p alone", L"/p", 0, 0, false},
     {"p followed by a letter", L"/px11", 0, 0, false},
     {"repeated and leading slashes", L"///setup//p:9", 9, 0, true},

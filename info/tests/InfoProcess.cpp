@@ -16,7 +16,7 @@ InfoProcess::InfoProcess(const std::wstring& commandLine)
     // The program starts nothing before a user's action, so joining now misses nothing.
     AssignProcessToJobObject(m_hJob, m_hProcess);
     const DWORD processId = GetProcessId(m_hProcess);
-    // The dialog is visible only once its initialisation, browser wait included, is over.
+    // The dialog is visible only once its initialisation is over.
     if (!testsupport::WaitUntil([&] { return (m_hDialog = testsupport::FindProcessWindow(processId, L"#32770")) != nullptr; },
                                 20000)) {
         TerminateProcess(m_hProcess, 1);

@@ -70,27 +70,38 @@ TEST_F(InfoProgram, CommandLineSelectsSetupModeExactlyAsTheCallersWriteIt) {
     EXPECT_FALSE(m_settings.Get(L"DontShowInfo").has_value()) << "the close box saves nothing";
 }
 
-TEST_F(InfoProgram, LanguageOptionsPickTheGermanModuleAndAnEmptyTokenEndsTheReading) {
-    const struct {
-        const char* what;
-        const wchar_t* arguments;
+// Run for the prefix's English user and again for a German one (GermanUser.*).
+TEST_F(InfoProgram, TheLanguageAskedForIsShownThenTheUsersThenEnglish) {
+    const bool bGermanUser = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN;
+    struct Texts {
         const wchar_t* caption;
         const wchar_t* checkBox;
+    };
+    const Texts german{L"Informationen zu Corvane Zazez", L"Hilfe beim Start des Programms nicht anzeigen"};
+    const Texts germanSetup{L"Informationen zu Corvane Zazez", L"Dieses Fenster k\u00fcnftig nicht mehr anzeigen."};
+    const Texts english{L"Corvane Zazez Information", L"Don't display help when the utility launches"};
+    const Texts englishSetup{L"Corvane Zazez Information", L"In the future, do not display this window."};
+    const struct {
+        const wchar_t* arguments;
+        const Texts& forEnglishUser;
+        const Texts& forGermanUser;
     } cases[] = {
-        {"German", L"/p:7 /s:1", L"Informationen zu Corvane Zazez", L"Hilfe beim Start des Programms nicht anzeigen"},
-        {"German, option letters in capitals, setup", L"/setup /P:7 /S:1", L"Informationen zu Corvane Zazez",
-         L"Dieses Fenster k\u00fcnftig nicht mehr anzeigen."},
-        {"no module for Japanese: the user's language", L"/p:11 /s:1", L"Corvane Zazez Information",
-         L"Don't display help when the utility launches"},
-        {"reading ends before the language", L"/setup / /p:7 /s:1", L"Corvane Zazez Information",
-         L"In the future, do not display this window."},
+        {L"", english, german},
+        {L"/p:7 /s:1", german, german},
+        {L"/setup /P:7 /S:1", germanSetup, germanSetup},
+        {L"/p:7", german, german},  // neutral German finds de-DE
+        {L"/p:9 /s:1", english, english},
+        {L"/setup /p:9", englishSetup, englishSetup},
+        {L"/p:11 /s:1", english, german},  // no module for Japanese: the user's language
+        {L"/setup / /p:9 /s:1", englishSetup, germanSetup},  // the reading ends before the language
     };
     for (const auto& c : cases) {
+        const Texts& expected = bGermanUser ? c.forGermanUser : c.forEnglishUser;
         InfoProcess info(InfoProcess::CommandLine(c.arguments));
-        EXPECT_EQ(c.caption, info.Caption()) << c.what;
+        EXPECT_EQ(expected.caption, info.Caption()) << c.arguments;
         wchar_t text[200] = {};
         GetWindowTextW(info.Item(IDC_DONT_SHOW), text, 200);
-        EXPECT_STREQ(c.checkBox, text) << c.what;
+        EXPECT_STREQ(expected.checkBox, text) << c.arguments;
     }
 }
 

@@ -43,6 +43,7 @@ TEST(SettingsCommandLine, OptionsAreReadUpToTheFirstEmptyOne) {
                           Case{L"/NOINFO", 0, 0, false},
                           Case{L"/noinfox /pa:7 /x:1", 0, 0, false},
                           Case{L"/p:7/ /noinfo", 0x07, 0, false},
+                          Case{L"/p:0x7 /s:123456789", 0, 0x6789, false},
                           Case{L"", 0, 0, false}}) {
         const CommandLineOptions options = ParseCommandLine(c.line);
         EXPECT_EQ(c.primary, options.wPrimaryLang) << c.line;

@@ -188,24 +188,32 @@ TEST_F(SettingsEndToEndTest, HelpAndF1StartTheInformationProgramWithoutWaiting) 
     }
 }
 
-TEST_F(SettingsEndToEndTest, LanguageOptionsChooseTheGermanModule) {
-    struct Case {
-        const wchar_t* arguments;
+// Run for the prefix's English user and again for a German one (GermanUser.*).
+TEST_F(SettingsEndToEndTest, TheLanguageAskedForIsShownThenTheUsersThenEnglish) {
+    const bool bGermanUser = PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_GERMAN;
+    struct Texts {
         const wchar_t* cancel;
         const wchar_t* charge;
         const wchar_t* level;
     };
-    for (const Case& c : {Case{L"/p:7 /s:1 /noinfo", L"Abbrechen", L"Zazez and Charge aktivieren",
-                               L"Aktuelle Akkurestlaufzeit"},
-                          Case{L"/p:9 /s:1 /noinfo", L"Cancel", L"Enable Zazez and Charge",
-                               L"Current status of remaining battery life"},
-                          Case{L"/p:c /s:1 /noinfo", L"Cancel", L"Enable Zazez and Charge",
-                               L"Current status of remaining battery life"}}) {
+    const Texts german{L"Abbrechen", L"Zazez and Charge aktivieren", L"Aktuelle Akkurestlaufzeit"};
+    const Texts english{L"Cancel", L"Enable Zazez and Charge", L"Current status of remaining battery life"};
+    const struct {
+        const wchar_t* arguments;
+        const Texts& forEnglishUser;
+        const Texts& forGermanUser;
+    } cases[] = {
+        {L"/noinfo", english, german},           {L"/p:7 /s:1 /noinfo", german, german},
+        {L"/p:7 /noinfo", german, german},       {L"/p:9 /s:1 /noinfo", english, english},
+        {L"/p:9 /noinfo", english, english},     {L"/p:c /s:1 /noinfo", english, german},
+    };
+    for (const auto& c : cases) {
+        const Texts& expected = bGermanUser ? c.forGermanUser : c.forEnglishUser;
         RunningSettings settingsProgram(c.arguments);
         const HWND hDialog = settingsProgram.WaitForDialog();
         ASSERT_NE(nullptr, hDialog) << c.arguments;
-        EXPECT_EQ(c.cancel, ControlText(hDialog, IDC_CANCEL)) << c.arguments;
-        EXPECT_EQ(c.charge, ControlText(hDialog, IDC_CHARGE_CHECK)) << c.arguments;
-        EXPECT_EQ(c.level, ControlText(hDialog, IDC_LEVEL_LABEL)) << c.arguments;
+        EXPECT_EQ(expected.cancel, ControlText(hDialog, IDC_CANCEL)) << c.arguments;
+        EXPECT_EQ(expected.charge, ControlText(hDialog, IDC_CHARGE_CHECK)) << c.arguments;
+        EXPECT_EQ(expected.level, ControlText(hDialog, IDC_LEVEL_LABEL)) << c.arguments;
     }
 }

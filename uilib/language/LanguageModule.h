@@ -12,9 +12,8 @@ namespace crvUiVista {
 // stands for the user's own language.
 LANGID LanguageIdFromOptions(WORD wPrimaryLang, WORD wSubLang);
 
-// Where the module of a language lies for a program; empty when the id names no locale.
-// Language 0 is the user's interface language.
-std::wstring LanguageModulePath(const std::wstring& strProgramPath, LANGID wLangId);
+// Where the module of a locale lies for a program.
+std::wstring LanguageModulePath(const std::wstring& strProgramPath, const std::wstring& strLocale);
 
 // A loaded language module, freed when it goes.
 class LanguageModule {
@@ -26,13 +25,18 @@ public:
     LanguageModule(const LanguageModule&) = delete;
     LanguageModule& operator=(const LanguageModule&) = delete;
 
-    // Loads the module of a language for a program as data only, or nothing when it is missing.
+    // Loads the module of a language for a program, as data only: the language's own, else
+    // that of its neutral form, else that of the specific language the neutral form stands for
+    // ("de-AT", "de", "de-DE"); nothing for English, whose texts are the program's own, or
+    // when there is none.
     static LanguageModule Load(const std::wstring& strProgramPath, LANGID wLangId);
 
-    // The module chosen by the options "p" and "s": that language's module when "p" is given
-    // and it exists (the thread's interface language is then set to it), else the module of
-    // the user's interface language, else nothing (the program uses its own resources).
-    static LanguageModule Choose(const std::wstring& strProgramPath, WORD wPrimaryLang, WORD wSubLang);
+    // The module chosen by the options "p" and "s" (the thread's interface language is set to
+    // the language they name): nothing for English, whose texts are the program's own; that
+    // language's module when there is one; else the module of the user's interface language;
+    // else nothing, and the program uses its own resources.
+    static LanguageModule Choose(const std::wstring& strProgramPath, WORD wPrimaryLang, WORD wSubLang,
+                                 LANGID wUserLang = ::GetUserDefaultUILanguage());
 
     HMODULE Handle() const { return m_hModule; }
     explicit operator bool() const { return m_hModule != nullptr; }

@@ -24,8 +24,13 @@ import tempfile
 ALTERNATIVE_CLASSES = ["AutoMode", "TypicalMode", "AlternateMode", "2AMode",
                        "SleepMusic", "Sleepmusic", "SleepOnly"]
 TRACKED_CLASSES = ["notice"] + ALTERNATIVE_CLASSES
-MODE_NAMES = {"AutoMode": "Auto Mode", "TypicalMode": "Typical Mode",
-              "AlternateMode": "Alternate Mode", "2AMode": "2.0A Mode"}
+# The mode names each language's pages use, as its settings dialog shows them.
+MODE_NAMES = {
+    "neutral": {"AutoMode": "Auto Mode", "TypicalMode": "Typical Mode",
+                "AlternateMode": "Alternate Mode", "2AMode": "2.0A Mode"},
+    "de-DE": {"AutoMode": "Automatischer Modus", "TypicalMode": "Typischer Modus",
+              "AlternateMode": "Alternativer Modus", "2AMode": "2,0-A-Modus"},
+}
 MUSIC_TITLE = "Zazez and Music"
 
 # Which mode names each family's machines use (the settings dialog's lists): the default
@@ -199,7 +204,7 @@ def expected_classes(sheet_name):
     return FAMILY_MODES[family] | music | {"notice"}
 
 
-def check_visibility(failures, case, result, visible_classes):
+def check_visibility(failures, case, language, result, visible_classes):
     """Every element of a tracked class shows exactly when its own classes and those of all
     its ancestors are visible ones; and the text a reader sees names exactly the visible
     alternatives."""
@@ -213,7 +218,7 @@ def check_visibility(failures, case, result, visible_classes):
     failures.check(seen == set(TRACKED_CLASSES),
                    f"{case}: page lacks classes {sorted(set(TRACKED_CLASSES) - seen)}")
     text = result["text"]
-    for cls, mode_name in MODE_NAMES.items():
+    for cls, mode_name in MODE_NAMES[language].items():
         failures.check((mode_name in text) == (cls in visible_classes),
                        f"{case}: {mode_name!r} {'missing from' if cls in visible_classes else 'shown in'} the page")
     music = "SleepMusic" in visible_classes
@@ -249,7 +254,7 @@ def main():
     sheet_names = [f"{family}{suffix}" for family in FAMILY_MODES for suffix in ("", "_SM")]
     failures = Failures()
 
-    # Browser cases: (name, page, sheet name or None); page 137 never has a sheet.
+    # Browser cases: (name, language, page, sheet name or None); page 137 never has a sheet.
     cases = []
     for language in args.languages:
         sources = args.sources / ("" if language == "neutral" else language)
@@ -262,16 +267,16 @@ def main():
                           list(PICTURES), SHEET_LINKS)
         failures.check(form.meta_charset == "text/html; charset=UTF-8",
                        f"{language}/page150: meta {form.meta_charset!r}")
-        cases.append((f"{language}-page137", sources / "page137.html", None))
+        cases.append((f"{language}-page137", language, sources / "page137.html", None))
         for sheet_name in [None] + sheet_names:
-            cases.append((f"{language}-page150-{sheet_name or 'no-sheet'}",
+            cases.append((f"{language}-page150-{sheet_name or 'no-sheet'}", language,
                           sources / "page150.html", sheet_name))
 
     with tempfile.TemporaryDirectory(prefix="info-pages-") as work_dir:
         work = pathlib.Path(work_dir)
 
         def run(case):
-            name, page, sheet_name = case
+            name, _, page, sheet_name = case
             sheet = args.sheets / f"{sheet_name}.css" if sheet_name else None
             copy = page_copy(page, sheet, args.bitmaps, work, name)
             return probe_page(chromium, work, copy, args.screenshots / f"{name}.png")
@@ -279,14 +284,14 @@ def main():
         with concurrent.futures.ThreadPoolExecutor(max_workers=BROWSERS_AT_ONCE) as pool:
             results = list(pool.map(run, cases))
 
-    for (name, page, sheet_name), result in zip(cases, results):
+    for (name, language, page, sheet_name), result in zip(cases, results):
         failures.check((args.screenshots / f"{name}.png").is_file(), f"{name}: no screenshot")
         if page.name == "page137.html":
             failures.check(all(e["visible"] for e in result["elements"]), f"{name}: hidden footnotes")
             failures.check(len(result["elements"]) >= 6, f"{name}: fewer than six footnote marks")
             check_look(failures, name, result)
         else:
-            check_visibility(failures, name, result, expected_classes(sheet_name))
+            check_visibility(failures, name, language, result, expected_classes(sheet_name))
             if sheet_name:
                 check_look(failures, name, result)
 

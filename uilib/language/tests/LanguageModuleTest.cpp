@@ -3,6 +3,7 @@
 #include <string>
 
 #include "LanguageModule.h"
+#include "LanguageOptions.h"
 #include "TestModuleIds.h"
 
 using crvUiVista::LanguageIdFromOptions;
@@ -38,10 +39,32 @@ TEST(LanguageModule, OptionsFormTheLanguageIdAndUnknownPrimaryLanguagesBecomeThe
     }
 }
 
+TEST(LanguageOptions, ValuesAreHexDigitsUpToTheFirstOtherCharacterWithTheLow16BitsKept) {
+    constexpr WORD kUntouched = 0xEE;
+    struct Case {
+        const wchar_t* option;
+        bool bRead;
+        WORD primary, sub;
+    };
+    for (const Case& c : {Case{L"p:7", true, 0x07, kUntouched}, Case{L"P:1f", true, 0x1F, kUntouched},
+                          Case{L"s\tA", true, kUntouched, 0x0A}, Case{L"S 2", true, kUntouched, 2},
+                          Case{L"p: 7", true, 0, kUntouched}, Case{L"p:0x7", true, 0, kUntouched},
+                          Case{L"p:-1", true, 0, kUntouched}, Case{L"p:123456789", true, 0x6789, kUntouched},
+                          Case{L"s:FfFfF", true, kUntouched, 0xFFFF}, Case{L"p:g", true, 0, kUntouched},
+                          Case{L"p:", true, 0, kUntouched}, Case{L"p:1fz9", true, 0x1F, kUntouched},
+                          Case{L"p", false, kUntouched, kUntouched}, Case{L"px7", false, kUntouched, kUntouched},
+                          Case{L"x:7", false, kUntouched, kUntouched}}) {
+        WORD wPrimary = kUntouched, wSub = kUntouched;
+        EXPECT_EQ(c.bRead, crvUiVista::ReadLanguageOption(c.option, wPrimary, wSub)) << c.option;
+        EXPECT_EQ(c.primary, wPrimary) << c.option;
+        EXPECT_EQ(c.sub, wSub) << c.option;
+    }
+}
+
 TEST(LanguageModule, ModuleLiesInTheLocaleFolderBesideTheProgram) {
     EXPECT_EQ(L"C:\\Program Files (x86)\\Corvane\\de-DE\\Nodwell.exe.mui",
-              LanguageModulePath(L"C:\\Program Files (x86)\\Corvane\\Nodwell.exe", 0x0407));
-    EXPECT_EQ(L"C:\\x\\fr-FR\\NodwellInfo.exe.mui", LanguageModulePath(L"C:\\x\\NodwellInfo.exe", 0x040C));
+              LanguageModulePath(L"C:\\Program Files (x86)\\Corvane\\Nodwell.exe", L"de-DE"));
+    EXPECT_EQ(L"C:\\x\\fr-FR\\NodwellInfo.exe.mui", LanguageModulePath(L"C:\\x\\NodwellInfo.exe", L"fr-FR"));
 }
 
 TEST(LanguageModule, GermanModuleGivesGermanTextsAndMissingLanguagesFallBackToTheProgram) {
@@ -56,14 +79,29 @@ TEST(LanguageModule, GermanModuleGivesGermanTextsAndMissingLanguagesFallBackToTh
     EXPECT_EQ(L"Good morning", Greeting(french));
 }
 
-TEST(LanguageModule, ChoiceFollowsTheOptionsThenTheUsersLanguage) {
-    EXPECT_EQ(L"Guten Morgen", Greeting(LanguageModule::Choose(ThisProgram(), 0x07, 0x01)));
-    // The test prefix's interface language is English, which has no module here.
-    ASSERT_NE(0x07, PRIMARYLANGID(::GetUserDefaultUILanguage()));
-    EXPECT_EQ(L"Good morning", Greeting(LanguageModule::Choose(ThisProgram(), 0x0C, 0x01)));
-    EXPECT_EQ(L"Good morning", Greeting(LanguageModule::Choose(ThisProgram(), 0, 0)));
-    // An unknown primary language asks for the user's language rather than a German one.
-    EXPECT_EQ(L"Good morning", Greeting(LanguageModule::Choose(ThisProgram(), 0x01, 0x01)));
+TEST(LanguageModule, TheLanguageAskedForIsShownThenTheUsersThenEnglish) {
+    constexpr const wchar_t* kGerman = L"Guten Morgen";
+    constexpr const wchar_t* kEnglish = L"Good morning";
+    const struct {
+        const char* what;
+        WORD primary, sub;
+        LANGID wUserLang;
+        const wchar_t* greeting;
+    } cases[] = {
+        {"German asked for", 0x07, 0x01, 0x0409, kGerman},
+        {"neutral German finds de-DE", 0x07, 0x00, 0x0409, kGerman},
+        {"English asked for by a German user", 0x09, 0x01, 0x0407, kEnglish},
+        {"neutral English asked for by a German user", 0x09, 0x00, 0x0407, kEnglish},
+        {"no French module: the German user's", 0x0C, 0x01, 0x0407, kGerman},
+        {"no French module: the English user's", 0x0C, 0x01, 0x0409, kEnglish},
+        {"an unknown primary language: the user's", 0x01, 0x01, 0x0407, kGerman},
+        {"no options, German user", 0, 0, 0x0407, kGerman},
+        {"no options, Austrian user: the neutral form's module", 0, 0, 0x0C07, kGerman},
+        {"no options, French user: English", 0, 0, 0x040C, kEnglish},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.greeting, Greeting(LanguageModule::Choose(ThisProgram(), c.primary, c.sub, c.wUserLang))) << c.what;
+    }
 }
 
 TEST(LanguageModule, MovedModuleIsFreedOnce) {
