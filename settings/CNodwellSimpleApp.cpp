@@ -7,14 +7,17 @@
 #include "ImageHelper.h"
 #include "LanguageModule.h"
 #include "SingleInstance.h"
+#include "StartupTrace.h"
 #include "UiResourceTable.h"
 #include "resource.h"
 
 CNodwellSimpleApp theApp;
 
 BOOL CNodwellSimpleApp::InitInstance() {
+    crvUiVista::StartupMark(L"process and runtime loaded");
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    crvUiVista::StartupMark(L"common controls");
     const CommandLineOptions options = ParseCommandLine(m_lpCmdLine);
 
     wchar_t szProgramPath[MAX_PATH] = {};
@@ -22,9 +25,12 @@ BOOL CNodwellSimpleApp::InitInstance() {
     const crvUiVista::LanguageModule language =
         crvUiVista::LanguageModule::Choose(szProgramPath, options.wPrimaryLang, options.wSubLang);
     AfxSetResourceHandle(language ? static_cast<HINSTANCE>(language.Handle()) : m_hInstance);
+    crvUiVista::StartupMark(L"language module");
 
     const crvUiVista::GdiplusSession gdiplus;
+    crvUiVista::StartupMark(L"GDI+ started");
     SingleInstance instance;
+    crvUiVista::StartupMark(L"single instance");
     switch (instance.GetOutcome()) {
         case SingleInstance::Outcome::RunningHere:
             SingleInstance::ActivateFirstCopy();
@@ -37,6 +43,7 @@ BOOL CNodwellSimpleApp::InitInstance() {
         case SingleInstance::Outcome::First: {
             crvUiVista::RegisterHeaderBannerSet(m_hInstance, IDB_BANNER_FILL, IDB_BANNER_END);
             crvUiVista::RegisterButtonSet(m_hInstance, IDB_BUTTON_NORMAL, IDB_BUTTON_HOT, IDB_BUTTON_PRESSED);
+            crvUiVista::StartupMark(L"banner and button images");
             CNodwellSimpleDlg dialog;
             dialog.SetNoInfo(options.bNoInfo);
             dialog.SetInstanceGuard(&instance);

@@ -10,6 +10,7 @@
 #include "Scale.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "StartupTrace.h"
 #include "resource.h"
 
 using crvUiVista::OwnedBitmap;
@@ -116,18 +117,23 @@ void CNodwellSimpleDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNodwellSimpleDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    crvUiVista::StartupMark(L"dialog created");
     ProbeBattery();
     SetIcons();
+    crvUiVista::StartupMark(L"icons");
     SetTexts();
     SetFonts();
+    crvUiVista::StartupMark(L"texts and fonts");
     m_nScale = ScaleFromHeaderPictureWidth(Width(GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect()));
     for (CGroupCheckBox* pGroup : {&m_chargeGroup, &m_batteryGroup, &m_musicGroup}) pGroup->SetScale(m_nScale);
     SetUpFooterAndHeader();
+    crvUiVista::StartupMark(L"footer and banner");
 
     ApplyEnabling(ChargeRule(false, GetCheckStates()));
     ApplyEnabling(BatteryControlsRule(false, GetCheckStates()));
     SetLayout(DialogLayoutKind::WithoutMusic);
     PrepareLibrary();
+    crvUiVista::StartupMark(L"feature library");
     if (!m_bBatteryPresent) SetLayout(DialogLayoutKind::BatteryLess);
     for (CGroupCheckBox* pGroup : {&m_chargeGroup, &m_batteryGroup, &m_musicGroup}) pGroup->PlaceCheckBox();
 
@@ -136,22 +142,27 @@ BOOL CNodwellSimpleDlg::OnInitDialog() {
 
     FitTitle();
     LayOutFooterAndBackground();
+    crvUiVista::StartupMark(L"layout of title, footer and background");
     MakePicture(m_headerImage, IDC_HEADER_PICTURE, IDB_HEADER, crvUiVista::BackgroundPanel::kHeaderColour,
                 Gdiplus::InterpolationModeHighQualityBilinear, true);
+    crvUiVista::StartupMark(L"header picture");
     LayOutBatteryGroup();
     LayOutChargeGroup();
     PlaceGauge();
     LayOutMusicGroup();
+    crvUiVista::StartupMark(L"group layouts");
     MakePicture(m_chargeImage, IDC_CHARGE_PICTURE, IDB_CHARGE, RGB(255, 255, 255),
                 Gdiplus::InterpolationModeHighQualityBicubic, false);
     MakePicture(m_musicImage, IDC_MUSIC_PICTURE, IDB_MUSIC, RGB(255, 255, 255),
                 Gdiplus::InterpolationModeHighQualityBicubic, false);
+    crvUiVista::StartupMark(L"charge and music pictures");
 
     ShowInformationAtStart();
     SetTabOrder();
     m_powerSettings.Register(m_hWnd);
     m_limitSlider.SetCallback(&CNodwellSimpleDlg::OnSliderPosition, this);
     if (m_pInstance) m_pInstance->PublishWindow(m_hWnd);
+    crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;
 }
 
@@ -678,6 +689,7 @@ void CNodwellSimpleDlg::OnPaint() {
         if (m_bBatteryPresent) m_gauge.Paint(hDC);
     }
     ::EndPaint(m_hWnd, &paint);
+    crvUiVista::StartupMark(L"dialog painted");
 }
 
 HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
