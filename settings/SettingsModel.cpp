@@ -12,13 +12,15 @@ constexpr wchar_t kNotifyMessage[] = L"WLB_USBSleepChargeNotify";
 }  // namespace
 
 bool SettingsModel::Initialise(HWND hDialog) {
-    m_bInitialised = NWLB_InitializeDll(hDialog) == kSuccess;
+    m_bInitialised = Succeeded("NWLB_InitializeDll", NWLB_InitializeDll(hDialog));
     return m_bInitialised;
 }
 
 std::optional<bool> SettingsModel::ReadChangesAllowed() {
     BYTE bAllow = 0;
-    if (!m_bInitialised || NWLB_GetAllowDeviceLock(&bAllow) != kSuccess) return std::nullopt;
+    if (!m_bInitialised || !Succeeded("NWLB_GetAllowDeviceLock", NWLB_GetAllowDeviceLock(&bAllow))) {
+        return std::nullopt;
+    }
     m_bChangesAllowed = bAllow != 0;
     return m_bChangesAllowed;
 }
@@ -37,16 +39,16 @@ std::optional<LoadedSettings> SettingsModel::Load() {
 
     BYTE bBatteryOn = 0;
     DWORD dwLimit = 0;
-    if (NWLB_GetCurrentBattery(&bBatteryOn, &dwLimit) != kSuccess) return std::nullopt;
+    if (!Succeeded("NWLB_GetCurrentBattery", NWLB_GetCurrentBattery(&bBatteryOn, &dwLimit))) return std::nullopt;
     loaded.bBatteryOn = bBatteryOn != 0;
     loaded.nLimit = static_cast<int>(std::clamp<DWORD>(dwLimit, kMinLimit, kMaxLimit));
 
-    if (NWLB_GetCapableModes(&loaded.dwCapableModes) != kSuccess) return std::nullopt;
+    if (!Succeeded("NWLB_GetCapableModes", NWLB_GetCapableModes(&loaded.dwCapableModes))) return std::nullopt;
     m_modes = BuildModeList(loaded.dwCapableModes, m_nModeNameVersion);
     loaded.modes = m_modes;
 
     DWORD dwMode = 0;
-    if (NWLB_GetCurrentMode(&dwMode) != kSuccess) return std::nullopt;
+    if (!Succeeded("NWLB_GetCurrentMode", NWLB_GetCurrentMode(&dwMode))) return std::nullopt;
     loaded.bChargeOn = dwMode != 0;
     const int nLibraryCode = IsModeCode(dwMode) ? static_cast<int>(dwMode) : 0;
     const std::optional<DWORD> storedMode = nLibraryCode ? std::nullopt : SettingsStore::ReadMode();
@@ -79,7 +81,8 @@ BatteryDefaults SettingsModel::DefaultBattery() const {
 bool SettingsModel::Apply(const SettingsValues& values) {
     if (!CanApply()) return false;
     const bool bCode = IsModeCode(values.nModeCode);
-    if (NWLB_SetCurrentMode(values.bChargeOn && bCode ? static_cast<DWORD>(values.nModeCode) : 0) != kSuccess) {
+    if (!Succeeded("NWLB_SetCurrentMode",
+                   NWLB_SetCurrentMode(values.bChargeOn && bCode ? static_cast<DWORD>(values.nModeCode) : 0))) {
         return false;
     }
     // The chosen mode is remembered even while Zazez and Charge is off, so that switching it
@@ -88,11 +91,20 @@ bool SettingsModel::Apply(const SettingsValues& values) {
         SettingsStore::WriteMode(static_cast<DWORD>(values.nModeCode));
         m_bModeChanged = false;
     }
-    if (NWLB_SetCurrentBattery(values.bBatteryOn ? 1 : 0, static_cast<DWORD>(values.nLimit)) != kSuccess) return false;
-    if (NWLB_SetCurrentMusicMode(values.bMusicOn ? 1 : 0) != kSuccess) return false;
-    if (NWLB_Commit() != kSuccess) return false;
+    if (!Succeeded("NWLB_SetCurrentBattery",
+                   NWLB_SetCurrentBattery(values.bBatteryOn ? 1 : 0, static_cast<DWORD>(values.nLimit)))) {
+        return false;
+    }
+    if (!Succeeded("NWLB_SetCurrentMusicMode", NWLB_SetCurrentMusicMode(values.bMusicOn ? 1 : 0))) return false;
+    if (!Succeeded("NWLB_Commit", NWLB_Commit())) return false;
     NotifySettingsChanged();
     return true;
+}
+
+bool SettingsModel::Succeeded(const char* szFunction, LONG lStatus) {
+    if (lStatus == kSuccess) return true;
+    m_lastFailure = LibraryFailure{szFunction, lStatus};
+    return false;
 }
 
 void SettingsModel::Finalise() {

@@ -29,6 +29,12 @@ struct LoadedSettings {
     bool bMusicOn = false;
 };
 
+// The library call that made an operation fail, and the status it returned.
+struct LibraryFailure {
+    const char* szFunction;
+    LONG lStatus;
+};
+
 struct BatteryDefaults {
     bool bEnabled = false;
     int nLimit = 10;
@@ -71,8 +77,12 @@ public:
     bool IsModeChanged() const { return m_bModeChanged; }
     int GetModeNameVersion() const { return m_nModeNameVersion; }
     const std::vector<ModeEntry>& GetModes() const { return m_modes; }
+    // The call that made the last failed Initialise, ReadChangesAllowed, Load or Apply fail.
+    std::optional<LibraryFailure> GetLastFailure() const { return m_lastFailure; }
 
 private:
+    bool Succeeded(const char* szFunction, LONG lStatus);
+
     bool m_bInitialised = false;
     bool m_bChangesAllowed = false;
     bool m_bModeChanged = false;
@@ -81,6 +91,7 @@ private:
     bool m_bLoadFailed = false;
     int m_nModeNameVersion = 2;
     std::vector<ModeEntry> m_modes;
+    std::optional<LibraryFailure> m_lastFailure;
 };
 
 // Tells the maker's program that owns the window "WLB_USBSleepChargeWindow" that the

@@ -47,6 +47,10 @@ bool WriteDword(const wchar_t* szName, DWORD dwValue) {
 
 std::optional<DWORD> ReadMode() { return ReadDword(L"Mode"); }
 bool WriteMode(DWORD dwMode) { return WriteDword(L"Mode", dwMode); }
+bool RemoveMode() {
+    const LSTATUS status = ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKeyPath, L"Mode");
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
 bool WriteModeNameVer(DWORD dwVersion) { return WriteDword(L"ModeNameVer", dwVersion); }
 DWORD ReadDontShowInfo() { return ReadDword(L"DontShowInfo").value_or(0); }
 

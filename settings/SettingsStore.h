@@ -11,6 +11,8 @@ inline constexpr wchar_t kKeyPath[] = L"Software\\Corvane\\Nodwell\\";
 // The last chosen power-supply mode, as stored; nothing when it cannot be read.
 std::optional<DWORD> ReadMode();
 bool WriteMode(DWORD dwMode);
+// Removes "Mode", so that it counts as missing again; true when it is gone.
+bool RemoveMode();
 bool WriteModeNameVer(DWORD dwVersion);
 // Missing counts as 0 (show the information program).
 DWORD ReadDontShowInfo();

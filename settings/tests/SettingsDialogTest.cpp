@@ -17,6 +17,7 @@
 #include "GaugeGeometry.h"
 #include "LanguageModule.h"
 #include "ImageHelper.h"
+#include "ScriptedDialog.h"
 #include "SettingsTestSupport.h"
 #include "UiResourceTable.h"
 #include "resource.h"
@@ -37,46 +38,6 @@ public:
 
 private:
     BYTE m_bPercent;
-};
-
-// Runs a test's script once the dialog is up and its modal loop runs, then closes it unless
-// the script leaves that to the dialog.
-class ScriptedDialog : public CNodwellSimpleDlg {
-public:
-    static constexpr UINT kRunScript = WM_APP + 0x77;
-    std::function<void(ScriptedDialog&)> script;
-    bool bCloseAfterScript = true;
-
-    HWND Item(int nId) const { return ::GetDlgItem(m_hWnd, nId); }
-    bool Enabled(int nId) const { return ::IsWindowEnabled(Item(nId)) != FALSE; }
-    bool Visible(int nId) const { return ::IsWindowVisible(Item(nId)) != FALSE; }
-    bool Checked(int nId) const { return ::SendMessageW(Item(nId), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void Click(int nId) const { ::SendMessageW(Item(nId), BM_CLICK, 0, 0); }
-    std::wstring Text(int nId) const {
-        wchar_t szText[256] = {};
-        ::GetWindowTextW(Item(nId), szText, 256);
-        return szText;
-    }
-    SIZE WindowSize() const {
-        const RECT rect = GetWindowRect();
-        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-    }
-    int SliderPos() const { return static_cast<int>(::SendMessageW(Item(IDC_LIMIT_SLIDER), TBM_GETPOS, 0, 0)); }
-
-protected:
-    BOOL OnInitDialog() override {
-        CNodwellSimpleDlg::OnInitDialog();
-        PostMessage(kRunScript);
-        return TRUE;
-    }
-    BOOL PreTranslateMessage(MSG* pMsg) override {
-        if (pMsg->message == kRunScript && pMsg->hwnd == m_hWnd) {
-            if (script) script(*this);
-            if (bCloseAfterScript) EndDialog(IDCANCEL);
-            return TRUE;
-        }
-        return CNodwellSimpleDlg::PreTranslateMessage(pMsg);
-    }
 };
 
 // Answers the message boxes of this process with OK, keeping what they said.
@@ -139,13 +100,8 @@ private:
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_gdiplus = std::make_unique<crvUiVista::GdiplusSession>();
-        const HMODULE hModule = ::GetModuleHandleW(nullptr);
-        crvUiVista::RegisterHeaderBannerSet(hModule, IDB_BANNER_FILL, IDB_BANNER_END);
-        crvUiVista::RegisterButtonSet(hModule, IDB_BUTTON_NORMAL, IDB_BUTTON_HOT, IDB_BUTTON_PRESSED);
-    }
-    static void TearDownTestSuite() { s_gdiplus.reset(); }
+    static void SetUpTestSuite() { s_resources = std::make_unique<DialogResources>(); }
+    static void TearDownTestSuite() { s_resources.reset(); }
 
     // Runs the dialog with the script; the information program is never started from here.
     INT_PTR Run(const std::function<void(ScriptedDialog&)>& script, bool bCloseAfterScript = true) {
@@ -163,9 +119,9 @@ protected:
     AcpiBatteryKey acpi{true};
     FixedBatteryLevel battery{60};
     NotificationReceiver receiver;
-    static std::unique_ptr<crvUiVista::GdiplusSession> s_gdiplus;
+    static std::unique_ptr<DialogResources> s_resources;
 };
-std::unique_ptr<crvUiVista::GdiplusSession> SettingsDialogTest::s_gdiplus;
+std::unique_ptr<DialogResources> SettingsDialogTest::s_resources;
 
 constexpr int kAllControls[] = {IDC_CHARGE_FRAME, IDC_CHARGE_CHECK, IDC_BATTERY_FRAME, IDC_BATTERY_CHECK,
                                 IDC_MUSIC_FRAME,  IDC_MUSIC_CHECK,  IDC_MODE_LABEL,    IDC_MODE_LIST,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ProcessRunner.h"
+#include "RunningSettings.h"
 #include "SettingsTestSupport.h"
 #include "Waiting.h"
 #include "resource.h"
@@ -13,43 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr wchar_t kDialogClass[] = L"#32770";
-
-fs::path SettingsProgram() { return testsupport::InstallFolder() / L"Nodwell.exe"; }
-
-// One running settings program; ended by its Cancel button, or terminated, when it goes.
-class RunningSettings {
-public:
-    explicit RunningSettings(const std::wstring& arguments)
-        : m_hProcess(testsupport::StartProgram(testsupport::Quoted(SettingsProgram().wstring()) + L" " + arguments)) {}
-    ~RunningSettings() {
-        if (HWND hDialog = Dialog()) {
-            ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDC_CANCEL, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, IDC_CANCEL)));
-        }
-        if (::WaitForSingleObject(m_hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(m_hProcess, 1);
-        ::CloseHandle(m_hProcess);
-    }
-    RunningSettings(const RunningSettings&) = delete;
-    RunningSettings& operator=(const RunningSettings&) = delete;
-
-    // The visible settings dialog, or null.
-    HWND Dialog() const { return testsupport::FindProcessWindow(::GetProcessId(m_hProcess), kDialogClass); }
-    HWND WaitForDialog() const {
-        HWND hDialog = nullptr;
-        testsupport::WaitUntil([&] { return (hDialog = Dialog()) != nullptr; }, 20000);
-        return hDialog;
-    }
-    bool HasEnded(DWORD dwTimeoutMs) const { return ::WaitForSingleObject(m_hProcess, dwTimeoutMs) == WAIT_OBJECT_0; }
-    void Click(int nId) const {
-        HWND hDialog = Dialog();
-        ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nId)));
-    }
-
-private:
-    HANDLE m_hProcess;
-};
 
 std::wstring ControlText(HWND hDialog, int nId) {
     wchar_t szText[256] = {};
