@@ -1,6 +1,7 @@
 #include "InstalledSuite.h"
 
 #include <objbase.h>
+#include <tlhelp32.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -84,6 +85,7 @@ std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs
 
 std::wstring SetupProgram() { return SETUP_PROGRAM; }
 std::wstring PreviousSetupProgram() { return PREVIOUS_SETUP_PROGRAM; }
+std::wstring BriefWaitSetupProgram() { return BRIEF_WAIT_SETUP_PROGRAM; }
 std::filesystem::path StagedSuite() { return STAGED_SUITE; }
 
 std::set<std::wstring> FilesUnder(const std::filesystem::path& folder) {
@@ -188,6 +190,19 @@ void EndAgent() {
     TerminateProcess(process, 1);
     WaitForSingleObject(process, 5000);
     CloseHandle(process);
+}
+
+bool ProcessRunning(const std::wstring& fileName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) throw std::runtime_error("no process list");
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+        found = Lower(entry.szExeFile) == Lower(fileName);
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 std::wstring SetupLog() {
