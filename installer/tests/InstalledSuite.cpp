@@ -224,11 +224,13 @@ std::optional<DWORD> UninstallInPlace(const std::filesystem::path& folder) {
 InstallationCleanup::~InstallationCleanup() {
     if (const auto location = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation")) {
         const std::filesystem::path folder(*location);
-        UninstallInPlace(folder);
-        // Run in place, the uninstaller cannot take itself away.
         std::error_code ignored;
+        // Nothing may throw here: a test that failed half-way may have left no uninstaller.
+        if (std::filesystem::exists(folder / L"Uninstall.exe", ignored)) UninstallInPlace(folder);
+        // Run in place, the uninstaller cannot take itself away.
         std::filesystem::remove(folder / L"Uninstall.exe", ignored);
         std::filesystem::remove(folder, ignored);
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, kSetupView, 0);
     }
     if (AgentRunning()) EndAgent();
 }
