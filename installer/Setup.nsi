@@ -1,8 +1,8 @@
 ; Setup program of the suite: one per-machine, elevated installation into the one folder its
 ; programs find one another in, under the Program Files folder of the suite's programs, with
-; silent install (/S) and silent uninstall. A /D= naming any other folder is refused. Nothing
-; is started from the elevated setup: the agent starts at each user's logon, with that user's
-; own rights.
+; silent install (/S) and silent uninstall. A /D= naming any other folder is refused. Neither
+; the agent nor the settings program is started from the elevated setup: the agent starts at
+; each user's logon, with that user's own rights.
 ;
 ; The build passes:
 ;   STAGING      the folder `cmake --install` laid out: everything here is installed
@@ -10,7 +10,8 @@
 ;   TARGET       x86-unicode for the 32-bit suite, amd64-unicode for the 64-bit variant
 ;   OUTFILE      the setup program to write
 ;   FILE_LIST    generated File lines for the staged files
-;   REMOVE_LIST  generated Delete/RMDir lines for the same files, for the uninstaller
+;   REMOVE_LIST  generated Delete/RMDir lines for the same files, for the uninstaller and
+;                for taking away an installation that could not finish
 ; and optionally:
 ;   PROGRAM_WAIT_MS  how long setup waits for a program it runs (60 s; tests lower it)
 ;
