@@ -3,6 +3,7 @@
 #   SCRIPT   Setup.nsi         LISTS    folder for the generated lists
 #   APP_ICON the setup's icon  MAKENSIS the compiler
 #   TARGET   NSIS's target (x86-unicode or amd64-unicode)
+#   PROGRAM_WAIT_MS  optional: how long the setup waits for a program it runs (tests lower it)
 # makensis runs only when the staged files, the scripts or the version changed.
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${STAGING}" "${STAGING}/*")
@@ -25,7 +26,11 @@ endfunction()
 set(install_lines "")
 set(remove_lines "")
 set(current_folder "-")
-set(fingerprint "${VERSION} ${TARGET}")
+set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS}")
+set(optional_defines "")
+if(PROGRAM_WAIT_MS)
+  list(APPEND optional_defines "-DPROGRAM_WAIT_MS=${PROGRAM_WAIT_MS}")
+endif()
 foreach(file IN LISTS files)
   get_filename_component(folder "${file}" DIRECTORY)
   if(NOT folder STREQUAL current_folder)
@@ -82,6 +87,7 @@ execute_process(COMMAND "${MAKENSIS}" -V2 -WX -NOCD
                         "-DSTAGING=${STAGING}" "-DVERSION=${VERSION}" "-DOUTFILE=${OUTFILE}"
                         "-DAPP_ICON=${APP_ICON}" "-DTARGET=${TARGET}"
                         "-DFILE_LIST=${LISTS}/InstallFiles.nsh" "-DREMOVE_LIST=${LISTS}/RemoveFiles.nsh"
+                        ${optional_defines}
                         "${SCRIPT}"
                 WORKING_DIRECTORY "${script_dir}"
                 RESULT_VARIABLE result)

@@ -1,7 +1,8 @@
 // setuppages.exe <output folder> <setup program>: walks the setup through its pages on a
 // simulated machine with the charge feature and saves each page as <page>.bmp: welcome,
-// directory, progress (after the install) and finish. It installs into a folder of its own
-// under the temporary folder and uninstalls again. Screenshots for people to look at.
+// progress (after the install) and finish. It installs into the suite's folder, with an
+// installation already there moved aside meanwhile, and uninstalls again. Screenshots for
+// people to look at.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "ProcessRunner.h"
 #include "SimulatedPwrio.h"
+#include "SuiteFolderAside.h"
 #include "Waiting.h"
 #include "WindowCapture.h"
 
@@ -45,12 +47,11 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const std::filesystem::path out(argv[1]);
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const auto folder = std::filesystem::path(temp) / L"CorvaneSetupPages" / L"Corvane Vezuv Uvodoza";
+    const installertest::SuiteFolderAside aside;
+    const auto& folder = aside.Folder();
 
     testsupport::SimulatedPwrio driver;
-    const HANDLE process = testsupport::StartProgram(testsupport::Quoted(argv[2]) + L" /D=" + folder.wstring());
+    const HANDLE process = testsupport::StartProgram(testsupport::Quoted(argv[2]));
     const DWORD processId = GetProcessId(process);
     HWND setup = nullptr;
     bool walked = testsupport::WaitUntil([&] { return (setup = testsupport::FindProcessWindow(processId, L"#32770")); },
@@ -58,7 +59,6 @@ int wmain(int argc, wchar_t** argv) {
                   testsupport::WaitUntil([&] { return Page(setup) != nullptr; }, 5000);
     WaitForInputIdle(process, 5000);
     walked = walked && Snap(setup, out / L"setup-welcome.bmp");
-    walked = walked && Next(setup, 10000) && Snap(setup, out / L"setup-directory.bmp");
     walked = walked && Next(setup, 10000);
     // The progress page stays, with its details, until Next is pressed.
     walked = walked && testsupport::WaitUntil([&] { return IsWindowEnabled(GetDlgItem(setup, kNextButton)) != FALSE; },
@@ -76,7 +76,5 @@ int wmain(int argc, wchar_t** argv) {
         WaitForSingleObject(uninstall, 60000);
         CloseHandle(uninstall);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder.parent_path(), ignored);
     return walked ? 0 : 1;
 }

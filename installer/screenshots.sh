@@ -2,7 +2,7 @@
 # with the charge feature, and the refusal a machine without the simulated driver gets.
 setup="$SUITE_BUILD/installer/CorvaneVezuvUvodozaSetup.exe"
 if wine "$SUITE_BUILD/installer/setuppages.exe" "$out" "$setup" >/dev/null; then
-  for page in welcome directory progress finish; do
+  for page in welcome progress finish; do
     convert "$out/setup-$page.bmp" "$out/setup-$page.png"
     rm -f "$out/setup-$page.bmp"
     echo "  $out/setup-$page.png"

@@ -1,6 +1,7 @@
 #include "InstalledSuite.h"
 
 #include <objbase.h>
+#include <tlhelp32.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -84,6 +85,7 @@ std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs
 
 std::wstring SetupProgram() { return SETUP_PROGRAM; }
 std::wstring PreviousSetupProgram() { return PREVIOUS_SETUP_PROGRAM; }
+std::wstring BriefWaitSetupProgram() { return BRIEF_WAIT_SETUP_PROGRAM; }
 std::filesystem::path StagedSuite() { return STAGED_SUITE; }
 
 std::set<std::wstring> FilesUnder(const std::filesystem::path& folder) {
@@ -190,6 +192,19 @@ void EndAgent() {
     CloseHandle(process);
 }
 
+bool ProcessRunning(const std::wstring& fileName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) throw std::runtime_error("no process list");
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+        found = Lower(entry.szExeFile) == Lower(fileName);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
 std::wstring SetupLog() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
@@ -209,11 +224,13 @@ std::optional<DWORD> UninstallInPlace(const std::filesystem::path& folder) {
 InstallationCleanup::~InstallationCleanup() {
     if (const auto location = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation")) {
         const std::filesystem::path folder(*location);
-        UninstallInPlace(folder);
-        // Run in place, the uninstaller cannot take itself away.
         std::error_code ignored;
+        // Nothing may throw here: a test that failed half-way may have left no uninstaller.
+        if (std::filesystem::exists(folder / L"Uninstall.exe", ignored)) UninstallInPlace(folder);
+        // Run in place, the uninstaller cannot take itself away.
         std::filesystem::remove(folder / L"Uninstall.exe", ignored);
         std::filesystem::remove(folder, ignored);
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, kSetupView, 0);
     }
     if (AgentRunning()) EndAgent();
 }

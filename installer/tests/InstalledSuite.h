@@ -12,6 +12,9 @@ namespace installertest {
 
 // The setup's exit codes beyond NSIS's own (0 done, 1 cancelled, 2 aborted).
 constexpr DWORD kExitNoChargeFeature = 3;
+constexpr DWORD kExitOtherFolder = 6;       // /D= named another folder than the suite's
+constexpr DWORD kExitProgramTimedOut = 7;   // a program setup waited for had to be ended
+constexpr DWORD kExitFileInUse = 8;         // an installed file in use cannot be moved aside
 
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\CorvaneVezuvUvodoza";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -23,9 +26,11 @@ constexpr wchar_t kInfoLink[] = L"Corvane Zazez Information.lnk";
 // exit code (nothing on a timeout, after ending it).
 std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 120000);
 
-// The setup program of this build, and the older release built for the upgrade test.
+// The setup program of this build, the older release built for the upgrade test, and a
+// setup that waits only briefly, with stand-ins for the programs it carries.
 std::wstring SetupProgram();
 std::wstring PreviousSetupProgram();
+std::wstring BriefWaitSetupProgram();
 // The staged suite the setup packages.
 std::filesystem::path StagedSuite();
 
@@ -61,6 +66,8 @@ std::wstring ShortcutTarget(const std::filesystem::path& link);
 bool AgentRunning();
 // Ends the running agent by its process id (found through its hidden window).
 void EndAgent();
+// Whether a process runs from a program file of this name.
+bool ProcessRunning(const std::wstring& fileName);
 
 // The setup's log of what it did, as text.
 std::wstring SetupLog();

@@ -20,7 +20,7 @@ TEST_P(RefusalTest, SilentSetupRefusesAndLeavesTheMachineUntouched) {
         driver->Set(L"ChargePresent", 0);
     }
 
-    EXPECT_EQ(std::optional<DWORD>(kExitNoChargeFeature), Install(SetupProgram(), Target()));
+    EXPECT_EQ(std::optional<DWORD>(kExitNoChargeFeature), Install(SetupProgram()));
     EXPECT_FALSE(std::filesystem::exists(Target()));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
     EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue).has_value());

@@ -1,6 +1,8 @@
 #pragma once
-// Fixture of the setup's tests: a scratch folder to install into, the agent free to run
-// (its per-user "DontRunSrv" switch cleared for the test), and the machine left as found.
+// Fixture of the setup's tests: the suite's folder free to install into (the installation
+// the other end-to-end tests use moved aside), the agent free to run (its per-user
+// "DontRunSrv" switch cleared for the test), and the machine left as found, down to the
+// list of what goes at the next restart.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,8 +10,10 @@
 #include <string>
 
 #include "InstalledSuite.h"
+#include "PendingDeletions.h"
 #include "ProcessRunner.h"
 #include "RegistryValueGuard.h"
+#include "SuiteFolderAside.h"
 #include "SuiteFolders.h"
 
 namespace installertest {
@@ -19,22 +23,27 @@ protected:
     SetupTest() { m_dontRunSrv.Delete(); }
 
     // A silent install; without a folder the setup picks its own.
-    static std::optional<DWORD> Install(const std::wstring& setup, const std::filesystem::path& folder = {}) {
+    static std::optional<DWORD> Install(const std::wstring& setup, const std::wstring& folder = {}) {
         std::wstring commandLine = testsupport::Quoted(setup) + L" /S";
         // /D= comes last and unquoted: the setup takes the rest of the line as the folder.
-        if (!folder.empty()) commandLine += L" /D=" + folder.wstring();
+        if (!folder.empty()) commandLine += L" /D=" + folder;
         return RunAndWait(commandLine);
     }
 
-    std::filesystem::path Target() const { return m_scratch / L"Corvane Vezuv Uvodoza"; }
+    // The suite's folder, the only one the setup installs into.
+    const std::filesystem::path& Target() const { return m_aside.Folder(); }
 
     // The part of the setup's log written since the test began.
     std::wstring LogSinceStart() const { return SetupLog().substr(m_logStart); }
 
+    // What has been listed for deletion at the next restart since the test began.
+    std::vector<std::wstring> AddedPendingDeletions() const { return m_pendingDeletions.Added(); }
+
 private:
-    testsupport::ScratchFolder m_scratch;
+    SuiteFolderAside m_aside;
     RegistryValueGuard m_dontRunSrv{L"Software\\Corvane\\Nodwell", L"DontRunSrv"};
     size_t m_logStart = SetupLog().size();
+    PendingDeletionsGuard m_pendingDeletions;
     InstallationCleanup m_cleanup;  // last: runs first, while the rest still stands
 };
 

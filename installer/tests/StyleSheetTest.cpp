@@ -19,7 +19,7 @@ TEST_P(StyleSheetTest, AutoCssIsTheFamilysSheet) {
     testsupport::SimulatedPwrio driver;
     driver.Set(L"Entry1", machine.modeBits);
     driver.Set(L"MusicPresent", machine.musicPresent);
-    ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram(), Target()));
+    ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram()));
 
     const auto autoCss = Target() / L"auto.css";
     if (machine.sheet) {

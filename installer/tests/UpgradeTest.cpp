@@ -1,33 +1,136 @@
-// The default folder under the suite's Program Files, and an upgrade over an older release.
+// An upgrade over an older release in the suite's folder, also while its files are in use:
+// it completes with every new file in place and none of them listed for deletion at the
+// next restart, or it refuses before it changes anything.
+#include <memory>
+#include <vector>
+
 #include "SetupTest.h"
 #include "SimulatedPwrio.h"
-#include "SuiteFolderAside.h"
 
 namespace installertest {
 namespace {
 
-TEST_F(SetupTest, InstallsIntoProgramFilesAndUpgradesTheReleaseThere) {
-    SuiteFolderAside aside;
-    InstallationCleanup cleanup;  // before the folder comes back
+// Keeps a file in use for its life, as another user's programs would.
+class FileUser {
+public:
+    virtual ~FileUser() = default;
+};
+
+// A process of the program, started suspended: its file is mapped, and it does nothing,
+// so the setup's stop switch does not reach it, as it would not reach another user's agent.
+class SuspendedProgram : public FileUser {
+public:
+    explicit SuspendedProgram(const std::filesystem::path& program) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring line = testsupport::Quoted(program.wstring());
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                           &m_process)) {
+            CloseHandle(m_process.hThread);
+        }
+    }
+    ~SuspendedProgram() override {
+        if (!m_process.hProcess) return;
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+        CloseHandle(m_process.hProcess);
+    }
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
+
+class LoadedLibrary : public FileUser {
+public:
+    explicit LoadedLibrary(const std::filesystem::path& library) : m_module(LoadLibraryW(library.c_str())) {}
+    ~LoadedLibrary() override {
+        if (m_module) FreeLibrary(m_module);
+    }
+
+private:
+    HMODULE m_module;
+};
+
+// Open for reading without letting anyone delete or rename it.
+class OpenWithoutSharingDeletion : public FileUser {
+public:
+    explicit OpenWithoutSharingDeletion(const std::filesystem::path& file)
+        : m_file(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                             nullptr)) {}
+    ~OpenWithoutSharingDeletion() override {
+        if (m_file != INVALID_HANDLE_VALUE) CloseHandle(m_file);
+    }
+
+private:
+    HANDLE m_file;
+};
+
+const auto kSheet = std::filesystem::path(L"CSS") / L"Typical.css";
+
+struct InUseCase {
+    const char* name;
+    std::vector<std::unique_ptr<FileUser>> (*users)(const std::filesystem::path& folder);
+    DWORD exitCode;
+};
+
+class UpgradeTest : public SetupTest, public ::testing::WithParamInterface<InUseCase> {};
+
+TEST_P(UpgradeTest, UpgradesTheReleaseInTheSuitesFolderOrLeavesItWhole) {
     testsupport::SimulatedPwrio driver;
-    const std::filesystem::path folder = aside.Folder();
+    const std::filesystem::path folder = Target();
 
     ASSERT_EQ(std::optional<DWORD>(0), Install(PreviousSetupProgram()));
     ASSERT_EQ(std::optional<std::wstring>(PREVIOUS_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
-    ASSERT_EQ(Lower(folder.wstring()), Lower(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation").value_or(L"")));
     ASSERT_TRUE(std::filesystem::exists(folder / L"Dropped.txt"));
-    const auto sheet = std::filesystem::path(L"CSS") / L"Typical.css";
-    ASSERT_NE(testsupport::ReadTextFile(StagedSuite() / sheet), testsupport::ReadTextFile(folder / sheet));
+    const auto previousSheet = testsupport::ReadTextFile(folder / kSheet);
+    ASSERT_NE(testsupport::ReadTextFile(StagedSuite() / kSheet), previousSheet);
 
-    ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram()));
-    EXPECT_EQ(std::optional<std::wstring>(SUITE_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
-    EXPECT_EQ(Lower(folder.wstring()), Lower(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation").value_or(L"")));
-    EXPECT_EQ(testsupport::ReadTextFile(StagedSuite() / sheet), testsupport::ReadTextFile(folder / sheet));
-    EXPECT_EQ(ExpectedFiles(true), FilesUnder(folder));  // the dropped file went with the old release
-    EXPECT_EQ(testsupport::Quoted(folder.wstring() + L"\\NodwellSrv.exe"),
-              ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
-    EXPECT_TRUE(Contains(LogSinceStart(), L"Removing the previous release " PREVIOUS_VERSION));
+    const auto users = GetParam().users(folder);
+    ASSERT_EQ(std::optional<DWORD>(GetParam().exitCode), Install(SetupProgram()));
+
+    const auto added = AddedPendingDeletions();
+    if (GetParam().exitCode == 0) {
+        EXPECT_EQ(std::optional<std::wstring>(SUITE_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
+        EXPECT_EQ(Lower(folder.wstring()), Lower(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation").value_or(L"")));
+        EXPECT_EQ(testsupport::ReadTextFile(StagedSuite() / kSheet), testsupport::ReadTextFile(folder / kSheet));
+        EXPECT_EQ(ExpectedFiles(true), FilesUnder(folder));  // the dropped file went with the old release
+        EXPECT_EQ(testsupport::Quoted(folder.wstring() + L"\\NodwellSrv.exe"),
+                  ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
+        EXPECT_TRUE(Contains(LogSinceStart(), L"Removing the previous release " PREVIOUS_VERSION));
+        // Only the old files in use go at the next restart, moved out of the suite's folder.
+        EXPECT_EQ(users.size(), added.size());
+    } else {
+        EXPECT_EQ(std::optional<std::wstring>(PREVIOUS_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
+        EXPECT_EQ(previousSheet, testsupport::ReadTextFile(folder / kSheet));
+        EXPECT_TRUE(std::filesystem::exists(folder / L"Dropped.txt"));
+        EXPECT_TRUE(Contains(LogSinceStart(), L"Refused: " + (folder / kSheet).wstring() + L" is in use"));
+        EXPECT_TRUE(added.empty());
+    }
+    const auto inFolder = Lower(folder.wstring());
+    for (const auto& file : added) {
+        EXPECT_NE(0u, Lower(file).rfind(inFolder, 0)) << "listed for deletion at restart: " << testing::PrintToString(file);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FilesInUse, UpgradeTest,
+    ::testing::Values(
+        InUseCase{"AgentRunningAndLibraryLoaded",
+                  [](const std::filesystem::path& folder) {
+                      std::vector<std::unique_ptr<FileUser>> users;
+                      users.push_back(std::make_unique<SuspendedProgram>(folder / L"NodwellSrv.exe"));
+                      users.push_back(std::make_unique<LoadedLibrary>(folder / L"NodwellLib.dll"));
+                      return users;
+                  },
+                  0},
+        InUseCase{"StyleSheetOpenWithoutSharingDeletion",
+                  [](const std::filesystem::path& folder) {
+                      std::vector<std::unique_ptr<FileUser>> users;
+                      users.push_back(std::make_unique<OpenWithoutSharingDeletion>(folder / kSheet));
+                      return users;
+                  },
+                  kExitFileInUse}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace installertest

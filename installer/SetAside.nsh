@@ -1,0 +1,77 @@
+; An upgrade over files that are in use (another user's agent, an open settings program):
+; Windows lets such a file be renamed but neither replaced nor deleted. Each is moved into
+; the company folder, on the same volume and as closed to ordinary users as the
+; installation folder, and only that moved file is deleted at the next restart: no file of
+; the new release is ever listed for deletion. Needs FileFunc.nsh and SetupLog.nsh.
+!define MOVEFILE_DELAY_UNTIL_REBOOT 4
+; Replacing a file needs it open for writing and deleting, shared with every other open of it:
+; a running program or a loaded library refuses that, and so does an open without sharing.
+!define REPLACE_ACCESS 0x40010000
+!define SHARE_ALL 7
+!define OPEN_EXISTING 3
+!define INVALID_HANDLE -1
+
+; Sets $R1 to 1 when the file $R9 is in use, else 0.
+!macro FILE_IN_USE
+    System::Call 'kernel32::CreateFileW(w R9, i ${REPLACE_ACCESS}, i ${SHARE_ALL}, p 0, i ${OPEN_EXISTING}, i 0, p 0) p.R1'
+    ${If} $R1 = ${INVALID_HANDLE}
+        StrCpy $R1 1
+    ${Else}
+        System::Call 'kernel32::CloseHandle(p R1)'
+        StrCpy $R1 0
+    ${EndIf}
+!macroend
+
+Var FileNotMovable
+Var AsideFolder
+
+; Pushes the first file of the installation folder that is in use and cannot be moved
+; aside, or "" when there is none. Nothing is changed.
+Function FindFileNotMovable
+    StrCpy $FileNotMovable ""
+    ${If} ${FileExists} "$INSTDIR\*.*"
+        ${Locate} "$INSTDIR" "/L=F" "CheckMovable"
+    ${EndIf}
+    Push $FileNotMovable
+FunctionEnd
+
+; Locate's callbacks: $R9 is the file; $R0-$R5 are theirs to use.
+Function CheckMovable
+    StrCpy $R0 ""
+    !insertmacro FILE_IN_USE
+    ${If} $R1 = 1
+        ; A rename there and back tells whether it can be moved aside.
+        ClearErrors
+        Rename "$R9" "$R9.movable"
+        ${If} ${Errors}
+            StrCpy $FileNotMovable $R9
+            StrCpy $R0 "StopLocate"
+        ${Else}
+            Rename "$R9.movable" "$R9"
+        ${EndIf}
+    ${EndIf}
+    ClearErrors
+    Push $R0
+FunctionEnd
+
+Function MoveAsideFilesInUse
+    ${IfNot} ${FileExists} "$INSTDIR\*.*"
+        Return
+    ${EndIf}
+    ${GetParent} "$INSTDIR" $AsideFolder
+    ${Locate} "$INSTDIR" "/L=F" "MoveAsideIfInUse"
+    ClearErrors
+FunctionEnd
+
+Function MoveAsideIfInUse
+    !insertmacro FILE_IN_USE
+    ${If} $R1 = 1
+        GetTempFileName $R0 "$AsideFolder"
+        Delete "$R0"
+        Rename "$R9" "$R0"
+        System::Call 'kernel32::MoveFileExW(w R0, p 0, i ${MOVEFILE_DELAY_UNTIL_REBOOT})'
+        ${Log} "In use: $R9, moved aside to $R0, which goes at the next restart"
+    ${EndIf}
+    ClearErrors
+    Push ""
+FunctionEnd
