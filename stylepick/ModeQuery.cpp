@@ -71,8 +71,9 @@ ModeQuery::TableRead ModeQuery::ReadModeTable(uint32_t& modeBits) {
         m_nStatus = 0;
         return TableRead::Empty;
     }
-    for (int32_t entry = 1; entry <= m_nEntryCount; ++entry) {
-        if (Send(pwrio::ModeTableEntryRequest(static_cast<uint32_t>(entry))) &&
+    // Unsigned, so that a count of 0x7FFFFFFF ends the loop instead of overflowing its counter.
+    for (uint32_t entry = 1; entry <= static_cast<uint32_t>(m_nEntryCount); ++entry) {
+        if (Send(pwrio::ModeTableEntryRequest(entry)) &&
             pwrio::IsModeTableEntryGood(m_request)) {
             modeBits = m_request.Data();
             return TableRead::Found;
