@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "StyleSheetChoice.h"
+#include "WholeFileCopy.h"
 
 namespace {
 constexpr wchar_t kDefaultSourceDir[] = L".\\CSS\\";
@@ -101,8 +102,7 @@ bool ModeQuery::SelectAndCopyStyleSheet() {
 bool ModeQuery::CopyStyleSheet(const wchar_t* name) {
     // The source folder is joined as it stands: callers give it with its trailing backslash.
     const std::wstring source = m_strSourceDir + name;
-    if (CopyFileW(source.c_str(), m_strDestFile.c_str(), FALSE) ||
-        CopyFileW(source.c_str(), m_strDestFile.c_str(), FALSE)) {
+    if (CopyFileWhole(source, m_strDestFile) || CopyFileWhole(source, m_strDestFile)) {
         m_nStatus = 0;
         return true;
     }
