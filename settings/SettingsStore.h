@@ -6,10 +6,9 @@
 
 namespace SettingsStore {
 
-inline constexpr wchar_t kKeyPath[] = L"Software\\Corvane\\Nodwell\\";
-
 // The last chosen power-supply mode, as stored; nothing when it cannot be read.
 std::optional<DWORD> ReadMode();
+// False when the key cannot be created or opened.
 bool WriteMode(DWORD dwMode);
 bool WriteModeNameVer(DWORD dwVersion);
 // Missing counts as 0 (show the information program).
