@@ -1,9 +1,5 @@
 #include "AgentSettings.h"
 
-#include "RegistryKey.h"
+#include "NodwellSettingsKey.h"
 
-DWORD ReadDontRunSrv() {
-    RegistryKey key;
-    if (!key.Open(HKEY_CURRENT_USER, L"Software\\Corvane\\Nodwell\\", KEY_READ)) return 0;
-    return key.ReadDword(L"DontRunSrv").value_or(0);
-}
+DWORD ReadDontRunSrv() { return NodwellSettingsKey::Read(L"DontRunSrv").value_or(0); }

@@ -3,5 +3,5 @@
 #include <windows.h>
 
 // "DontRunSrv" under HKEY_CURRENT_USER\Software\Corvane\Nodwell\; 0 when the key or the
-// value is missing, or when the value is not a 32-bit number.
+// value is missing, or when the value is not a 4-byte REG_DWORD.
 DWORD ReadDontRunSrv();

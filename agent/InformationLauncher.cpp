@@ -7,8 +7,11 @@
 
 namespace {
 
+// A mutex whose security denies this user (another user's settings program in "Global\")
+// exists all the same.
 bool MutexExists(const wchar_t* szName) {
-    return KernelHandle(::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, szName)).IsValid();
+    const KernelHandle mutex(::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, szName));
+    return mutex.IsValid() || ::GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 }  // namespace

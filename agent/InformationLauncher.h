@@ -7,7 +7,8 @@
 std::wstring InformationCommandLine(const std::wstring& programFilesFolder);
 
 // True when the settings program runs (in any session) or the information program runs in
-// this one; their mutexes are looked up, never created or owned.
+// this one; their mutexes are looked up, never created or owned. A mutex this user may not
+// open counts as existing.
 bool IsSettingsOrInformationRunning();
 
 // Starts the information program with "/setup" unless one of the two programs runs; does

@@ -1,8 +1,7 @@
 #pragma once
-// Owner of one open registry key, with the two reads the agent makes.
+// Owner of one open registry key, with the presence test of the exception list.
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 class RegistryKey {
@@ -17,8 +16,6 @@ public:
 
     // Whatever its type and data.
     bool HasValue(const std::wstring& strName) const;
-    // A value of another type or size counts as missing.
-    std::optional<DWORD> ReadDword(const std::wstring& strName) const;
 
 private:
     HKEY m_hKey = nullptr;

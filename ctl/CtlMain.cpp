@@ -33,7 +33,7 @@ std::wstring Report(const Request& request, const MachineReport& report) {
 }
 
 // The values as the dialog's Default button leaves the controls: both features off, the first
-// mode chosen, the factory battery values (the slider keeps the limit within its range).
+// mode chosen, the factory battery values as the slider holds them.
 SettingsValues DefaultValues(SettingsModel& model) {
     const std::vector<ModeEntry>& modes = model.GetModes();
     SettingsValues values;
@@ -41,7 +41,7 @@ SettingsValues DefaultValues(SettingsModel& model) {
     model.MarkModeChanged();
     const BatteryDefaults defaults = model.DefaultBattery();
     values.bBatteryOn = defaults.bEnabled;
-    values.nLimit = std::clamp(defaults.nLimit, SettingsModel::kMinLimit, SettingsModel::kMaxLimit);
+    values.nLimit = defaults.nLimit;
     return values;
 }
 

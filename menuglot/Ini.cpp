@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include <cwctype>
 #include <vector>
 
 #include "Common/DebugLog/DebugLog.h"
@@ -38,6 +39,18 @@ bool createEmptyFile(const std::wstring& path) {
     return true;
 }
 
+// A drive letter with its root, or a UNC or device path: anything else names one file for
+// CreateFileW (the current folder) and another for the profile functions (the Windows folder).
+bool isFullPath(const std::wstring& path) {
+    const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    const bool fromDriveRoot = path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && separator(path[2]);
+    const bool fromServer = path.size() >= 2 && separator(path[0]) && separator(path[1]);
+    return fromDriveRoot || fromServer;
+}
+
+// The profile functions take no file name of MAX_PATH characters or more.
+bool isUsableDesktopIniPath(const std::wstring& path) { return isFullPath(path) && path.size() < MAX_PATH; }
+
 std::wstring containingFolder(const std::wstring& path) {
     std::vector<wchar_t> folder(path.begin(), path.end());
     folder.push_back(L'\0');
@@ -50,10 +63,12 @@ std::wstring containingFolder(const std::wstring& path) {
 HRESULT readIni(const std::wstring& iniFilePath, DesktopIniInfo& info) {
     constexpr wchar_t kFunction[] = L" (readIni)";
     // Both values are read and expanded whole, however long: a value cut to a fixed buffer would
-    // name a desktop.ini nobody asked for, or store a display name truncated.
+    // name a desktop.ini nobody asked for, or store a display name truncated. A path that the
+    // profile functions cannot honour is refused before anything is created.
     const std::wstring desktopIniPath = storage::readProfileString(L"ShortcutInfo", L"DesktopIniPath", L"", iniFilePath);
     if (desktopIniPath.empty()) return logFailure(__LINE__, kFunction, E_FAIL);
     info.desktopIniPath = expandEnvironment(desktopIniPath);
+    if (!isUsableDesktopIniPath(info.desktopIniPath)) return logFailure(__LINE__, kFunction, E_FAIL);
     info.localizedResourceName =
         expandEnvironment(storage::readProfileString(L".ShellClassInfo", L"LocalizedResourceName", L"", iniFilePath));
 

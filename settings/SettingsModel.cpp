@@ -9,6 +9,11 @@ namespace {
 constexpr LONG kSuccess = 0;
 constexpr wchar_t kNotifyWindow[] = L"WLB_USBSleepChargeWindow";
 constexpr wchar_t kNotifyMessage[] = L"WLB_USBSleepChargeNotify";
+
+// The library's limit as the slider can hold it.
+int SliderLimit(DWORD dwLimit) {
+    return static_cast<int>(std::clamp<DWORD>(dwLimit, SettingsModel::kMinLimit, SettingsModel::kMaxLimit));
+}
 }  // namespace
 
 bool SettingsModel::Initialise(HWND hDialog) {
@@ -41,7 +46,7 @@ std::optional<LoadedSettings> SettingsModel::Load() {
     DWORD dwLimit = 0;
     if (!Succeeded("NWLB_GetCurrentBattery", NWLB_GetCurrentBattery(&bBatteryOn, &dwLimit))) return std::nullopt;
     loaded.bBatteryOn = bBatteryOn != 0;
-    loaded.nLimit = static_cast<int>(std::clamp<DWORD>(dwLimit, kMinLimit, kMaxLimit));
+    loaded.nLimit = SliderLimit(dwLimit);
 
     if (!Succeeded("NWLB_GetCapableModes", NWLB_GetCapableModes(&loaded.dwCapableModes))) return std::nullopt;
     m_modes = BuildModeList(loaded.dwCapableModes, m_nModeNameVersion);
@@ -73,7 +78,8 @@ BatteryDefaults SettingsModel::DefaultBattery() const {
     DWORD dwLimit = 0;
     if (m_bInitialised && NWLB_GetDefaultBattery(&bEnabled, &dwLimit) == kSuccess) {
         defaults.bEnabled = bEnabled != 0;
-        defaults.nLimit = static_cast<int>(dwLimit);
+        // Shown as the slider will hold it, which is also what an apply sends.
+        defaults.nLimit = SliderLimit(dwLimit);
     }
     return defaults;
 }

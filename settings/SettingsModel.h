@@ -61,7 +61,8 @@ public:
     // applied after that. Does not touch the library unless it is initialised and changes are
     // allowed.
     std::optional<LoadedSettings> Load();
-    // The factory battery values, or off and 10 when the library cannot give them.
+    // The factory battery values, the limit clamped to 2..99, or off and 10 when the library
+    // cannot give them.
     BatteryDefaults DefaultBattery() const;
     // The user picked another mode, or Default chose the first one.
     void MarkModeChanged() { m_bModeChanged = true; }

@@ -6,10 +6,9 @@
 
 namespace SettingsStore {
 
-inline constexpr wchar_t kKeyPath[] = L"Software\\Corvane\\Nodwell\\";
-
 // The last chosen power-supply mode, as stored; nothing when it cannot be read.
 std::optional<DWORD> ReadMode();
+// False when the key cannot be created or opened.
 bool WriteMode(DWORD dwMode);
 // Removes "Mode", so that it counts as missing again; true when it is gone.
 bool RemoveMode();

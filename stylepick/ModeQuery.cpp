@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "StyleSheetChoice.h"
+#include "WholeFileCopy.h"
 
 namespace {
 constexpr wchar_t kDefaultSourceDir[] = L".\\CSS\\";
@@ -71,8 +72,9 @@ ModeQuery::TableRead ModeQuery::ReadModeTable(uint32_t& modeBits) {
         m_nStatus = 0;
         return TableRead::Empty;
     }
-    for (int32_t entry = 1; entry <= m_nEntryCount; ++entry) {
-        if (Send(pwrio::ModeTableEntryRequest(static_cast<uint32_t>(entry))) &&
+    // Unsigned, so that a count of 0x7FFFFFFF ends the loop instead of overflowing its counter.
+    for (uint32_t entry = 1; entry <= static_cast<uint32_t>(m_nEntryCount); ++entry) {
+        if (Send(pwrio::ModeTableEntryRequest(entry)) &&
             pwrio::IsModeTableEntryGood(m_request)) {
             modeBits = m_request.Data();
             return TableRead::Found;
@@ -100,8 +102,7 @@ bool ModeQuery::SelectAndCopyStyleSheet() {
 bool ModeQuery::CopyStyleSheet(const wchar_t* name) {
     // The source folder is joined as it stands: callers give it with its trailing backslash.
     const std::wstring source = m_strSourceDir + name;
-    if (CopyFileW(source.c_str(), m_strDestFile.c_str(), FALSE) ||
-        CopyFileW(source.c_str(), m_strDestFile.c_str(), FALSE)) {
+    if (CopyFileWhole(source, m_strDestFile) || CopyFileWhole(source, m_strDestFile)) {
         m_nStatus = 0;
         return true;
     }

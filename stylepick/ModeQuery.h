@@ -16,8 +16,9 @@ public:
 
     bool ProbeChargeSupport();
     bool ProbeMusicSupport();
-    // Reads the mode table and copies the fitting style sheet over the destination. False when
-    // the table could not be read or the copy failed; Status() then says why.
+    // Reads the mode table and replaces the destination whole with the fitting style sheet
+    // (two attempts). False when the table could not be read or both attempts failed, which
+    // leave the destination as it was; Status() then says why.
     bool SelectAndCopyStyleSheet();
 
     // 0, the refusing answer's status word, the unanswered function code, or a system error.

@@ -9,9 +9,9 @@ bool Device::Open() {
     return m_hDevice != INVALID_HANDLE_VALUE;
 }
 
-bool Device::Exchange(RequestBlock& block) {
-    DWORD returned = 0;
-    return DeviceIoControl(m_hDevice, kControlCode, &block, sizeof(block), &block, sizeof(block), &returned,
+bool Device::Transfer(RequestBlock& block, DWORD& cbReturned) {
+    cbReturned = 0;
+    return DeviceIoControl(m_hDevice, kControlCode, &block, sizeof(block), &block, sizeof(block), &cbReturned,
                            nullptr) != FALSE;
 }
 

@@ -12,9 +12,16 @@ public:
     // True when the device opened.
     virtual bool Open() = 0;
     // Sends the block and lets the driver overwrite it with its answer; false when the
-    // control call itself failed.
-    virtual bool Exchange(RequestBlock& block) = 0;
+    // control call itself failed, otherwise cbReturned is the length of the answer.
+    virtual bool Transfer(RequestBlock& block, DWORD& cbReturned) = 0;
     virtual void Close() = 0;
+
+    // One exchange: true only when the call worked and the whole 24-byte answer came back. A
+    // shorter answer leaves words of the request in the block, which would read as an answer.
+    bool Exchange(RequestBlock& block) {
+        DWORD cbReturned = 0;
+        return Transfer(block, cbReturned) && cbReturned >= sizeof(block);
+    }
 };
 
 // The device as the system provides it.
@@ -26,7 +33,7 @@ public:
     Device& operator=(const Device&) = delete;
 
     bool Open() override;
-    bool Exchange(RequestBlock& block) override;
+    bool Transfer(RequestBlock& block, DWORD& cbReturned) override;
     void Close() override;
 
 private:

@@ -4,6 +4,9 @@
 // happen can be told from starts that have not been recorded yet.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <sddl.h>
+
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -76,13 +79,24 @@ protected:
 
 class HeldMutex {
 public:
-    explicit HeldMutex(const wchar_t* name) : m_handle(CreateMutexW(nullptr, FALSE, name)) {}
+    // With a security descriptor in SDDL, for example one that denies everyone all access.
+    explicit HeldMutex(const wchar_t* name, const wchar_t* security = nullptr) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (security) {
+            EXPECT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(security, SDDL_REVISION_1, &descriptor,
+                                                                              nullptr));
+        }
+        SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor, FALSE};
+        m_handle = CreateMutexW(&attributes, FALSE, name);
+        EXPECT_NE(nullptr, m_handle) << GetLastError();
+        LocalFree(descriptor);
+    }
     ~HeldMutex() { CloseHandle(m_handle); }
     HeldMutex(const HeldMutex&) = delete;
     HeldMutex& operator=(const HeldMutex&) = delete;
 
 private:
-    HANDLE m_handle;
+    HANDLE m_handle = nullptr;
 };
 
 }  // namespace
@@ -169,10 +183,19 @@ TEST_F(AgentArrival, ArrivalsWhileLockedOrDisconnectedAreDroppedForGoodAndUnlock
 }
 
 TEST_F(AgentArrival, NothingStartsWhileTheSettingsOrTheInformationProgramRuns) {
-    for (const wchar_t* mutexName : {L"Global\\Nodwell", L"Local\\NodwellInfo"}) {
-        const HeldMutex running(mutexName);
+    const struct {
+        const wchar_t* mutexName;
+        const wchar_t* security;
+    } programs[] = {
+        {L"Global\\Nodwell", nullptr},
+        {L"Local\\NodwellInfo", nullptr},
+        // Another user's settings program: its mutex exists, but this user may not open it.
+        {L"Global\\Nodwell", L"D:(D;;GA;;;WD)"},
+    };
+    for (const auto& p : programs) {
+        const HeldMutex running(p.mutexName, p.security);
         m_agent->SendArrival(m_flashDrive->InterfaceName());
-        EXPECT_EQ(0u, m_agent->ProgramsStarted()) << "while " << mutexName << " exists";
+        EXPECT_EQ(0u, m_agent->ProgramsStarted()) << "while " << p.mutexName << " exists";
     }
     m_agent->SendArrival(m_flashDrive->InterfaceName());
     EXPECT_EQ(1u, m_agent->ProgramsStarted()) << "after both ended";

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "InstalledMenuglot.h"
 #include "TestFolders.h"
 
@@ -63,54 +65,67 @@ TEST(MenuglotFailure, AMissingDescriptionEndsWithMinusOneAfterAnAssertRecord) {
     EXPECT_FALSE(std::filesystem::exists(menuglot.desktopIni()));
 }
 
-TEST(MenuglotFailure, AFolderWhoseAttributeCannotBeSetFailsAfterTheFileIsMarked) {
-    InstalledMenuglot menuglot;
-    // A bare file name leaves no folder part to mark. The file is made in the current folder,
-    // while the profile functions take a bare name in the Windows folder, so both are removed.
+// After expansion, only a full path names the same file for CreateFileW (the current folder)
+// and the profile functions (the Windows folder for a bare name).
+TEST(MenuglotFailure, APathThatIsNotFullIsRefusedBeforeAnythingIsCreated) {
     const std::wstring bareName = L"menuglot-bare-" + std::to_wstring(GetCurrentProcessId()) + L".ini";
-    const auto name = menuglot.writeDescription("[ShortcutInfo]\nDesktopIniPath=" +
-                                                std::string(bareName.begin(), bareName.end()) + "\n" + kFileNames);
-    DWORD exitCode = 0;
-    {
-        const CurrentFolder inMenu(menuglot.menuFolder());
-        exitCode = menuglot.run(name);
+    const struct {
+        const char* name;
+        std::string path;
+    } cases[] = {
+        {"bare file name", std::string(bareName.begin(), bareName.end())},
+        {"relative to the current folder", "Sub\\desktop.ini"},
+        {"undefined variable", "%MENUGLOT_TEST_UNDEFINED%\\desktop.ini"},
+        {"drive without its root", "C:desktop.ini"},
+        {"root of the current drive", "\\menuglot-root-relative\\desktop.ini"},
+    };
+    for (const auto& c : cases) {
+        InstalledMenuglot menuglot;
+        std::filesystem::create_directory(menuglot.menuFolder() / L"Sub");
+        const auto name = menuglot.writeDescription("[ShortcutInfo]\nDesktopIniPath=" + c.path + "\n" + kFileNames);
+        DWORD exitCode = 0;
+        {
+            const CurrentFolder inMenu(menuglot.menuFolder());
+            exitCode = menuglot.run(name);
+        }
+        EXPECT_EQ(exitCode, 0x80004005u) << c.name;
+        EXPECT_EQ(errorLines(menuglot.logLines()), (Lines{readIniError("0x80004005"), mainError("0x80004005")})) << c.name;
+        std::vector<std::filesystem::path> inMenu;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(menuglot.menuFolder())) {
+            inMenu.push_back(std::filesystem::relative(entry.path(), menuglot.menuFolder()));
+        }
+        EXPECT_EQ(inMenu, std::vector<std::filesystem::path>{L"Sub"}) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(expandedForTest(L"%SystemRoot%\\") + bareName)) << c.name;
+        EXPECT_EQ(GetFileAttributesW(menuglot.menuFolder().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY)) << c.name;
     }
-    std::filesystem::remove(expandedForTest(L"%SystemRoot%\\") + bareName);
-
-    EXPECT_EQ(exitCode, 0x80004005u);
-    EXPECT_EQ(errorLines(menuglot.logLines()), (Lines{writeIniError("0x80004005"), mainError("0x80004005")}));
-    EXPECT_EQ(GetFileAttributesW((menuglot.menuFolder() / bareName).c_str()), 0x26u);
-    EXPECT_EQ(GetFileAttributesW(menuglot.menuFolder().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// The path is longer than the 300 characters a fixed buffer would keep; cut there it would name
-// a file in the first folder.
-TEST(MenuglotFailure, AnOverlongDesktopIniPathIsUsedWholeNeverCut) {
-    InstalledMenuglot menuglot;
-    const std::string first(150, 'a');
-    const std::string second(180, 'b');
-    std::filesystem::create_directories(menuglot.root() / first / second);
-    // The scratch folder's own clean-up cannot walk paths beyond MAX_PATH, so this tree goes first.
-    struct LongTree {
-        std::wstring first, second, file;
-        ~LongTree() {
-            SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(file.c_str());
-            RemoveDirectoryW(second.c_str());
-            RemoveDirectoryW(first.c_str());
+// A path of MAX_PATH characters or more is more than the profile functions take: the run would
+// make and mark an empty desktop.ini with none of its entries.
+TEST(MenuglotFailure, ADesktopIniPathOfMaxPathCharactersIsRefusedOneLessIsWrittenWhole) {
+    for (const size_t length : {size_t{MAX_PATH - 1}, size_t{MAX_PATH}}) {
+        InstalledMenuglot menuglot;
+        // The root, a folder of 100 characters, one of the length left, and the file name.
+        const size_t fixed = menuglot.root().wstring().size() + 1 + 100 + 1 + std::wcslen(L"\\desktop.ini");
+        ASSERT_LT(fixed, length);
+        const auto folder = menuglot.root() / std::wstring(100, L'a') / std::wstring(length - fixed, L'b');
+        std::filesystem::create_directories(folder);
+        const auto file = folder / L"desktop.ini";
+        ASSERT_EQ(file.wstring().size(), length);
+        const std::string narrow = file.string();
+        const auto name = menuglot.writeDescription("[ShortcutInfo]\nDesktopIniPath=" + narrow + "\n" + kFileNames);
+        const DWORD exitCode = menuglot.run(name);
+        if (length < MAX_PATH) {
+            EXPECT_EQ(exitCode, 0u);
+            EXPECT_EQ(sectionEntries(file, L"LocalizedFileNames"), std::vector<std::wstring>{L"A.lnk=a"});
+            EXPECT_EQ(GetFileAttributesW(file.c_str()), 0x26u);
+        } else {
+            EXPECT_EQ(exitCode, 0x80004005u);
+            EXPECT_EQ(errorLines(menuglot.logLines()), (Lines{readIniError("0x80004005"), mainError("0x80004005")}));
+            EXPECT_TRUE(std::filesystem::is_empty(folder));
+            EXPECT_EQ(GetFileAttributesW(folder.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
         }
-    } const longTree{L"\\\\?\\" + (menuglot.root() / first).wstring(), L"\\\\?\\" + (menuglot.root() / first / second).wstring(),
-                     L"\\\\?\\" + (menuglot.root() / first / second / L"desktop.ini").wstring()};
-    const auto name = menuglot.writeDescription("[ShortcutInfo]\nDesktopIniPath=%MENUGLOT_TEST_ROOT%\\" + first +
-                                                "\\" + second + "\\desktop.ini\n" + kFileNames);
-    const DWORD exitCode = menuglot.run(name);
-    std::vector<std::filesystem::path> inFirst;
-    for (const auto& entry : std::filesystem::directory_iterator(menuglot.root() / first)) inFirst.push_back(entry.path().filename());
-    EXPECT_EQ(inFirst, std::vector<std::filesystem::path>{second});
-    // The file is made and marked where the path names it. The profile functions themselves
-    // take no path beyond MAX_PATH, so its entries stay unwritten; that is no failure of the run.
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(GetFileAttributesW(longTree.file.c_str()), 0x26u);
+    }
 }
 
 }  // namespace

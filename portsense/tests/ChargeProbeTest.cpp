@@ -36,6 +36,10 @@ TEST(ChargeProbe, ExitCodeCountsAnAbsentFeatureAndAFailedClose) {
          2},
         {"close with low status bits is good", [](ScriptedPwrioDevice& d) { d.Answer(CloseInterfaceRequest(), 0x00FF); },
          0},
+        // Fewer than 24 bytes back is a failed call, however good the words that came back.
+        {"present answered in 8 bytes",
+         [](ScriptedPwrioDevice& d) { d.AnswerCut(ChargePresenceRequest(), 8, 0, 0x800C); }, 1},
+        {"close answered in 23 bytes", [](ScriptedPwrioDevice& d) { d.AnswerCut(CloseInterfaceRequest(), 23, 0); }, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SettingsModel.h"
@@ -215,7 +216,12 @@ TEST_F(SettingsModelTest, DefaultBatteryComesFromTheLibraryOrIsOffAndTen) {
     EXPECT_EQ(10, before.nLimit);
     ASSERT_TRUE(model.Initialise(nullptr));
     EXPECT_TRUE(model.DefaultBattery().bEnabled);
-    EXPECT_EQ(30, model.DefaultBattery().nLimit);
+    // The limit is clamped to the slider's range, as the load clamps the current one.
+    const std::pair<DWORD, int> limits[] = {{30, 30}, {0, 2}, {150, 99}, {0xFFFFFFFF, 99}};
+    for (const auto& [dwLibrary, nShown] : limits) {
+        machine.SetDword(L"DefaultBatteryLimit", dwLibrary);
+        EXPECT_EQ(nShown, model.DefaultBattery().nLimit) << dwLibrary;
+    }
     machine.SetDword(L"Fail_GetDefaultBattery", 1);
     EXPECT_FALSE(model.DefaultBattery().bEnabled);
     EXPECT_EQ(10, model.DefaultBattery().nLimit);

@@ -43,6 +43,9 @@ TEST(ModeQuery, ConstructionOpensTheInterfaceAndProbesChargeThenMusic) {
         {"open call fails: the block still holds the request",
          [](ScriptedPwrioDevice& d) { d.FailCall(OpenInterfaceRequest()); }, {OpenInterfaceRequest()}, 0xF100,
          false, true, false},
+        {"open answered in 4 bytes fails with the status the block holds",
+         [](ScriptedPwrioDevice& d) { d.AnswerCut(OpenInterfaceRequest(), 4, 0x0042); }, {OpenInterfaceRequest()},
+         0x0042, false, true, false},
         {"low status bits do not refuse the open",
          [&](ScriptedPwrioDevice& d) {
              good(d);
@@ -57,6 +60,12 @@ TEST(ModeQuery, ConstructionOpensTheInterfaceAndProbesChargeThenMusic) {
              d.Answer(MusicPresenceRequest(), 0, 1);
          },
          fullProbe, 0, true, false, false},
+        {"charge answered in 8 bytes is absent",
+         [&](ScriptedPwrioDevice& d) {
+             good(d);
+             d.AnswerCut(ChargePresenceRequest(), 8, 0, kChargePresentValue);
+         },
+         fullProbe, 0, true, false, true},
         {"charge read fails, the music read's status is left",
          [&](ScriptedPwrioDevice& d) {
              good(d);
@@ -149,6 +158,12 @@ TEST(ModeQuery, ModeTableSearchFindsTheFirstGoodEntry) {
              d.Answer(ModeTableEntryRequest(3), 0x0300);
          },
          {header, entry(1), entry(2), entry(3)}, false, 0x0300, nullptr},
+        {"a good entry answered in 20 bytes is not good",
+         [](ScriptedPwrioDevice& d) {
+             d.ScriptGoodMachine(0x20);
+             d.AnswerCut(ModeTableEntryRequest(1), 20, 0, kModeTableEntryValue, 0x40);
+         },
+         {header, entry(1)}, false, 0, nullptr},
         {"header refused",
          [](ScriptedPwrioDevice& d) {
              d.ScriptGoodMachine(0x20);
@@ -189,4 +204,16 @@ TEST(ModeQuery, ModeTableSearchFindsTheFirstGoodEntry) {
         EXPECT_EQ(c.destination ? c.destination : StyleSheetFolder::kOriginalDestination,
                   folder.DestinationContent());
     }
+}
+
+TEST(ModeQuery, TableOfTheLargestCountIsWalkedToItsLastEntryAndEnds) {
+    ScriptedPwrioDevice device;
+    device.ScriptGoodMachine(0x20);
+    device.Answer(ModeTableHeaderRequest(), 0, kModeTableHeaderValue, 0x7FFFFFFF);
+    device.AnswerEveryEntry(0x0300);
+    ModeQuery query(device, L"dest", L"src\\");
+    EXPECT_FALSE(query.SelectAndCopyStyleSheet());
+    EXPECT_EQ(0x0300, query.Status());
+    EXPECT_EQ(0x7FFFFFFFu, device.entryReads);
+    EXPECT_EQ(0x7FFFFFFFu, device.lastEntryRead);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A scratch folder holding the six style sheets (each file's content is its own name) and an
 // existing destination file, so that a test can tell which sheet was copied over it.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "SuiteFolders.h"
 
@@ -25,6 +27,15 @@ public:
     std::wstring Destination() const { return (m_folder / L"auto.css").wstring(); }
     // What the destination holds now: a sheet's name, or the original text.
     std::string DestinationContent() const { return testsupport::ReadTextFile(Destination()); }
+    // Names of the files beside the destination, itself included, sorted.
+    std::vector<std::wstring> FilesBesideDestination() const {
+        std::vector<std::wstring> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path())) {
+            if (entry.is_regular_file()) names.push_back(entry.path().filename().wstring());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 

@@ -87,32 +87,36 @@ TEST(StylepickCopy, SourceFolderIsJoinedAsGivenOrDefaultsToCssBelowTheCurrentFol
         EXPECT_EQ(0, run.exitCode);
         EXPECT_EQ("", run.output);
         EXPECT_EQ(c.copied, folder.DestinationContent());
+        EXPECT_EQ((std::vector<std::wstring>{L"CSSAlternate_SM.css", L"auto.css"}), folder.FilesBesideDestination());
     }
 }
 
 TEST(StylepickCopy, ExitCodeIsTheStatusOfTheFailingStep) {
+    enum class Files { Present, SourceMissing, DestinationHeld };
     struct Case {
         const char* name;
         std::function<void(ScriptedPwrioDevice&)> script;
-        bool sourceMissing;
+        Files files;
         int exitCode;
     };
     const Case cases[] = {
-        {"no device", [](ScriptedPwrioDevice& d) { d.opens = false; }, false, 61696},
+        {"no device", [](ScriptedPwrioDevice& d) { d.opens = false; }, Files::Present, 61696},
         {"interface refused", [](ScriptedPwrioDevice& d) { d.Answer(pwrio::OpenInterfaceRequest(), 0x8100); },
-         false, 0x8100},
+         Files::Present, 0x8100},
         {"empty mode table",
          [](ScriptedPwrioDevice& d) { d.Answer(pwrio::ModeTableHeaderRequest(), 0, pwrio::kModeTableHeaderValue, 0); },
-         false, 0},
+         Files::Present, 0},
         {"no charge feature, music present",
-         [](ScriptedPwrioDevice& d) { d.Answer(pwrio::ChargePresenceRequest(), 0, 0x8001); }, false, 0},
+         [](ScriptedPwrioDevice& d) { d.Answer(pwrio::ChargePresenceRequest(), 0, 0x8001); }, Files::Present, 0},
         {"no charge feature, music read refused",
          [](ScriptedPwrioDevice& d) {
              d.Answer(pwrio::ChargePresenceRequest(), 0, 0x8001);
              d.Answer(pwrio::MusicPresenceRequest(), 0x0900);
          },
-         false, 0x0900},
-        {"the sheet cannot be copied", [](ScriptedPwrioDevice&) {}, true, ERROR_PATH_NOT_FOUND},
+         Files::Present, 0x0900},
+        {"the sheet cannot be copied", [](ScriptedPwrioDevice&) {}, Files::SourceMissing, ERROR_PATH_NOT_FOUND},
+        // A reader that does not share deletion keeps the old sheet in place.
+        {"auto.css cannot be replaced", [](ScriptedPwrioDevice&) {}, Files::DestinationHeld, ERROR_ACCESS_DENIED},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -120,10 +124,16 @@ TEST(StylepickCopy, ExitCodeIsTheStatusOfTheFailingStep) {
         ScriptedPwrioDevice device;
         device.ScriptGoodMachine(0x40);
         c.script(device);
-        const std::wstring source = c.sourceMissing ? folder.Root() + L"\\missing\\" : folder.SourceDir();
+        const std::wstring source = c.files == Files::SourceMissing ? folder.Root() + L"\\missing\\" : folder.SourceDir();
+        const HANDLE hReader = c.files == Files::DestinationHeld
+                                   ? CreateFileW(folder.Destination().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                 OPEN_EXISTING, 0, nullptr)
+                                   : INVALID_HANDLE_VALUE;
         const Outcome run = RunWith({L"/path", folder.Destination(), source}, device);
+        if (hReader != INVALID_HANDLE_VALUE) CloseHandle(hReader);
         EXPECT_EQ(c.exitCode, run.exitCode);
         EXPECT_EQ(StyleSheetFolder::kOriginalDestination, folder.DestinationContent());
+        EXPECT_EQ(std::vector<std::wstring>{L"auto.css"}, folder.FilesBesideDestination());  // no copy left behind
         EXPECT_EQ(device.opens ? 1 : 0, device.closeCalls);
     }
 }

@@ -20,7 +20,7 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 // all stays unwritten rather than building the tree.
 std::FILE* openLogFile(const wchar_t* mode) {
     wchar_t path[MAX_PATH] = {};
-    const DWORD count = ExpandEnvironmentStringsW(logFileSetting(), path, MAX_PATH);
+    const DWORD count = ExpandEnvironmentStringsW(logFileSetting().c_str(), path, MAX_PATH);
     // A path that does not fit would be cut and name some other file.
     if (count == 0 || count > MAX_PATH) return nullptr;
     std::FILE* file = nullptr;

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "ProfileText.h"
+
 namespace {
 
 constexpr wchar_t kSection[] = L"LOG";
@@ -88,17 +90,11 @@ bool logFlushEachLine() {
     return cached.value;
 }
 
-const wchar_t* logFileSetting() {
-    static wchar_t text[MAX_PATH] = {};
-    static bool read = false;
-    if (!read) {
-        read = true;
-        constexpr wchar_t kDefault[] = L"%LocalAppData%\\Corvane\\Help\\log.txt";
-        if (dbgLogIniPath()[0] == L'\0') {
-            wcscpy_s(text, kDefault);
-        } else {
-            GetPrivateProfileStringW(kSection, L"LogFile", kDefault, text, MAX_PATH, dbgLogIniPath());
-        }
-    }
+const std::wstring& logFileSetting() {
+    constexpr wchar_t kDefault[] = L"%LocalAppData%\\Corvane\\Help\\log.txt";
+    // Read whole: a text cut to a buffer would name some other file.
+    static const std::wstring text = dbgLogIniPath()[0] == L'\0'
+                                         ? std::wstring(kDefault)
+                                         : storage::readProfileString(kSection, L"LogFile", kDefault, dbgLogIniPath());
     return text;
 }

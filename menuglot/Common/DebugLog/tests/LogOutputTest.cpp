@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <regex>
+#include <string>
+#include <vector>
 
 #include "EnvironmentVariable.h"
 #include "ProcessRunner.h"
@@ -124,6 +127,30 @@ TEST(LogOutput, WithoutDbgLogIniErrorsGoToTheLocalAppDataLogCreatingOnlyTheLastF
         } else {
             EXPECT_FALSE(std::filesystem::exists(appData / L"Corvane"));
         }
+    }
+}
+
+// Cut to a buffer, a "LogFile" text longer than 259 characters would name some other file.
+TEST(LogOutput, LogFileTextIsReadWholeAndAPathTooLongOnceExpandedWritesNoFile) {
+    {
+        // A variable with a long name carries the text past 259 characters; expanded it is short.
+        const std::wstring variable(300, L'V');
+        LogProbe probe;
+        const EnvironmentVariable folder(variable.c_str(), probe.folder().wstring());
+        probe.configure("Destination=2\nTimeDateFormat=0\nLogFile=%" + std::string(300, 'V') + "%\\log.txt\n", false);
+        probe.run(L"0:error");
+        EXPECT_EQ(probe.log(), "LogProbe.cpp(13):  [ERR] (wmain): error\r\n");
+    }
+    {
+        LogProbe probe;
+        probe.configure("Destination=2\nLogFile=" + probe.folder().string() + "\\" + std::string(300, 'c') + "\n", false);
+        probe.run(L"0:error");
+        std::vector<std::wstring> files;
+        for (const auto& entry : std::filesystem::directory_iterator(probe.folder())) {
+            files.push_back(entry.path().filename().wstring());
+        }
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(files, (std::vector<std::wstring>{L"DbgLog.ini", L"logprobe.exe"}));
     }
 }
 

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr wchar_t kKeyPath[] = L"Software\\Corvane\\Nodwell\\";
-
 struct KeyCloser {
     void operator()(HKEY hKey) const { ::RegCloseKey(hKey); }
 };
@@ -18,11 +16,14 @@ namespace NodwellSettingsKey {
 
 std::optional<DWORD> Read(const wchar_t* pszName) {
     HKEY hKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS) return std::nullopt;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS) return std::nullopt;
     const OwnedKey key(hKey);
+    DWORD dwType = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (::RegQueryValueExW(hKey, pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS) {
+    // A longer value fails with ERROR_MORE_DATA; a shorter one is caught by its size.
+    if (::RegQueryValueExW(hKey, pszName, nullptr, &dwType, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        dwType != REG_DWORD || size != sizeof(value)) {
         return std::nullopt;
     }
     return value;
@@ -30,7 +31,7 @@ std::optional<DWORD> Read(const wchar_t* pszName) {
 
 bool Write(std::initializer_list<std::pair<const wchar_t*, DWORD>> values) {
     HKEY hKey = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                           &hKey, nullptr) != ERROR_SUCCESS) {
         return false;
     }

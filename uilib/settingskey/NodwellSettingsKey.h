@@ -1,6 +1,6 @@
 #pragma once
-// The suite's settings key HKCU "Software\Corvane\Nodwell\", as the information program reads
-// and writes it: REG_DWORD values only.
+// The suite's settings key HKCU "Software\Corvane\Nodwell\": REG_DWORD values only. The one
+// reading of its values for the settings program, the information program and the agent.
 #include <windows.h>
 
 #include <initializer_list>
@@ -9,8 +9,10 @@
 
 namespace NodwellSettingsKey {
 
-// The value read as a 32-bit number whatever its registry type; missing, unreadable or longer
-// than 4 bytes gives nothing.
+inline constexpr wchar_t kPath[] = L"Software\\Corvane\\Nodwell\\";
+
+// The value when it is a REG_DWORD of exactly 4 bytes; anything else (missing, a string, a
+// value of another size) gives nothing, so that every program reads the same answer.
 std::optional<DWORD> Read(const wchar_t* pszName);
 
 // Creates or opens the key once and writes the values in the given order; false when the key
