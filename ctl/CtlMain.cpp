@@ -1,6 +1,5 @@
 #include "CtlMain.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "CtlCommandLine.h"
