@@ -124,15 +124,15 @@ TEST(StorageHandle, RelativeFileNamesAreResolvedBesideTheProgramNeverInTheCurren
 
 TEST(StorageHandle, DriveAndUncPathsStayAsTheyAreAndEveryOtherFormGoesBesideTheProgram) {
     const std::wstring beside = testProgramFolder().wstring() + L"\\";
+    // Appending would also fold the ".." parts away.
     const struct {
         const wchar_t* path;
         std::wstring resolved;
     } cases[] = {
-        {L"C:\\dir\\a.ini", L"C:\\dir\\a.ini"},
-        {L"C:a.ini", L"C:a.ini"},  // drive-relative
+        {L"C:\\dir\\..\\a.ini", L"C:\\dir\\..\\a.ini"},
+        {L"C:dir\\..\\a.ini", L"C:dir\\..\\a.ini"},  // drive-relative
         {L"c:", L"c:"},
-        {L"\\\\server\\share\\a.ini", L"\\\\server\\share\\a.ini"},
-        {L"\\\\s", L"\\\\s"},
+        {L"\\\\server\\share\\dir\\..\\a.ini", L"\\\\server\\share\\dir\\..\\a.ini"},
         {L"a.ini", beside + L"a.ini"},
         {L"sub\\a.ini", beside + L"sub\\a.ini"},
         {L"\\a.ini", beside + L"a.ini"},  // root-relative
