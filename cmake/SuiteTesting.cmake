@@ -13,15 +13,23 @@ add_test(NAME install_suite
                  "${CMAKE_BINARY_DIR}" "${SUITE_PROGRAM_FILES}")
 set_tests_properties(install_suite PROPERTIES FIXTURES_SETUP installed_suite)
 
-# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED])
+# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED] [RESOURCE_LOCK <name>])
 # INSTALLED: the tests start installed programs, so the suite is installed before they run.
+# RESOURCE_LOCK: the tests share files of that name's resource, so that `ctest -j` runs none of
+# them alongside another test holding the same lock.
 function(suite_add_gtest target)
-  cmake_parse_arguments(ARG "INSTALLED" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "INSTALLED" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
+  set(properties "")
   if(ARG_INSTALLED)
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES FIXTURES_REQUIRED installed_suite)
+    list(APPEND properties FIXTURES_REQUIRED installed_suite)
+  endif()
+  if(ARG_RESOURCE_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
+  if(properties)
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
   else()
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   endif()

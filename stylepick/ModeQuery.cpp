@@ -5,14 +5,17 @@
 #include <utility>
 
 #include "StyleSheetChoice.h"
-#include "WholeFileCopy.h"
 
 namespace {
 constexpr wchar_t kDefaultSourceDir[] = L".\\CSS\\";
 }
 
-ModeQuery::ModeQuery(pwrio::IDevice& device, std::wstring strDestFile, std::wstring strSourceDir)
-    : m_device(device), m_strDestFile(std::move(strDestFile)), m_strSourceDir(std::move(strSourceDir)) {
+ModeQuery::ModeQuery(pwrio::IDevice& device, std::wstring strDestFile, std::wstring strSourceDir,
+                     FileCopier copyFile)
+    : m_device(device),
+      m_copyFile(copyFile),
+      m_strDestFile(std::move(strDestFile)),
+      m_strSourceDir(std::move(strSourceDir)) {
     m_bDeviceOpen = m_device.Open();
     if (m_strSourceDir.empty()) m_strSourceDir = kDefaultSourceDir;
     m_bInterfaceOpen = true;
@@ -102,7 +105,7 @@ bool ModeQuery::SelectAndCopyStyleSheet() {
 bool ModeQuery::CopyStyleSheet(const wchar_t* name) {
     // The source folder is joined as it stands: callers give it with its trailing backslash.
     const std::wstring source = m_strSourceDir + name;
-    if (CopyFileWhole(source, m_strDestFile) || CopyFileWhole(source, m_strDestFile)) {
+    if (m_copyFile(source, m_strDestFile) || m_copyFile(source, m_strDestFile)) {
         m_nStatus = 0;
         return true;
     }

@@ -6,10 +6,16 @@
 #include <string>
 
 #include "PwrioDevice.h"
+#include "WholeFileCopy.h"
 
 class ModeQuery {
 public:
-    ModeQuery(pwrio::IDevice& device, std::wstring strDestFile, std::wstring strSourceDir);
+    // How a sheet is copied over the destination: CopyFileWhole, or a stand-in whose first
+    // attempt fails, which no file state makes happen on demand.
+    using FileCopier = bool (*)(const std::wstring& strSource, const std::wstring& strDestination);
+
+    ModeQuery(pwrio::IDevice& device, std::wstring strDestFile, std::wstring strSourceDir,
+              FileCopier copyFile = CopyFileWhole);
     ~ModeQuery();
     ModeQuery(const ModeQuery&) = delete;
     ModeQuery& operator=(const ModeQuery&) = delete;
@@ -37,6 +43,7 @@ private:
     bool CopyStyleSheet(const wchar_t* name);
 
     pwrio::IDevice& m_device;
+    FileCopier m_copyFile;
     int32_t m_nStatus = 0;
     bool m_bDeviceOpen = false;
     pwrio::RequestBlock m_request;

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
+#include "AgentSettings.h"
 #include "DeviceInterfaceName.h"
 #include "InformationLauncher.h"
 #include "PoilException.h"
@@ -115,4 +117,63 @@ TEST(SessionTracking, OnlyInterfaceArrivalsInAnActiveSessionAreExamined) {
 TEST(InformationLauncher, ProgramPathIsQuotedAndFollowedBySetup) {
     EXPECT_EQ(L"\"C:\\Program Files (x86)\\Corvane\\Corvane Vezuv Uvodoza\\NodwellInfo.exe\" /setup",
               InformationCommandLine(L"C:\\Program Files (x86)"));
+}
+
+namespace {
+
+// This process's HKEY_CURRENT_USER redirected to an empty scratch key for a scope: the settings
+// key is then missing whatever other tests have written under the real one.
+class ScratchCurrentUser {
+public:
+    ScratchCurrentUser() : m_strName(L"Software\\NodwellAgentTest" + std::to_wstring(GetCurrentProcessId())) {
+        EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, m_strName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                                 nullptr, &m_hKey, nullptr));
+        EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, m_hKey));
+    }
+    ~ScratchCurrentUser() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegCloseKey(m_hKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, m_strName.c_str());
+    }
+    ScratchCurrentUser(const ScratchCurrentUser&) = delete;
+    ScratchCurrentUser& operator=(const ScratchCurrentUser&) = delete;
+
+    // Sets "DontRunSrv" in the (redirected) settings key.
+    void SetDontRunSrv(DWORD dwType, const std::vector<BYTE>& data) const {
+        HKEY hSettings = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Corvane\\Nodwell", 0, nullptr, 0,
+                                                 KEY_SET_VALUE, nullptr, &hSettings, nullptr));
+        RegSetValueExW(hSettings, L"DontRunSrv", 0, dwType, data.data(), static_cast<DWORD>(data.size()));
+        RegCloseKey(hSettings);
+    }
+
+private:
+    std::wstring m_strName;
+    HKEY m_hKey = nullptr;
+};
+
+}  // namespace
+
+TEST(DontRunSrv, OnlyAFourByteNumberCountsAndAMissingKeyIsZero) {
+    const struct {
+        const char* what;
+        DWORD type;
+        std::vector<BYTE> data;
+        DWORD read;
+    } cases[] = {
+        {"4-byte number", REG_DWORD, {2, 0, 0, 0}, 2},
+        {"text \"1\"", REG_SZ, {'1', 0, 0, 0}, 0},
+        {"4 bytes of binary", REG_BINARY, {1, 0, 0, 0}, 0},
+        {"8-byte number", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}, 0},
+        {"2-byte number", REG_DWORD, {1, 0}, 0},
+    };
+    {
+        const ScratchCurrentUser user;
+        EXPECT_EQ(0u, ReadDontRunSrv()) << "key missing";
+    }
+    for (const auto& c : cases) {
+        const ScratchCurrentUser user;
+        user.SetDontRunSrv(c.type, c.data);
+        EXPECT_EQ(c.read, ReadDontRunSrv()) << c.what;
+    }
 }

@@ -33,6 +33,7 @@ TEST(DeviceArrival, QualifyingClassesStartAndIgnoredVendorsAndExcludedClassesDoN
         {"camera", L"VID_04A9&PID_3001", {L"USB\\Class_06&SubClass_01&Prot_01", L"USB\\Class_06"}, true},
         {"MTP player", L"VID_045E&PID_0710", {L"USB\\MS_COMP_MTP", L"USB\\Class_FF"}, true},
         {"lower-case ids", L"VID_1234&PID_5679", {L"usb\\class_08&subclass_06&prot_50"}, true},
+        {"lower-case hardware id", L"vid_1234&pid_567a", {kFlashDriveClass}, true},
         {"flash drive of vendor 0BDA", L"VID_0BDA&PID_0129", {kFlashDriveClass}, false},
         {"flash drive of vendor 058F", L"VID_058F&PID_6387", {kFlashDriveClass}, false},
         {"keyboard", L"VID_046D&PID_C31C", {L"USB\\Class_03&SubClass_01&Prot_01"}, false},
@@ -46,6 +47,24 @@ TEST(DeviceArrival, QualifyingClassesStartAndIgnoredVendorsAndExcludedClassesDoN
     for (const auto& c : cases) {
         const auto device = Device(c.deviceKey, c.compatibleIds);
         EXPECT_EQ(c.starts, ArrivalQualifies(device->InterfaceName())) << c.what;
+    }
+}
+
+TEST(DeviceArrival, OnlyEntriesWhoseHardwareIdBeginsWithTheArrivedPrefixCount) {
+    const struct {
+        const char* what;
+        const wchar_t* deviceKey;
+        std::vector<std::wstring> hardwareIds;
+    } cases[] = {
+        {"a flash drive of another id", L"VID_1234&PID_9999", TestUsbDevice::HardwareIdsOf(L"VID_1234&PID_9999")},
+        {"a hardware id shorter than the prefix", L"VID_1234", {L"USB\\VID_1234"}},
+        {"the prefix not at the start", L"VID_9999&PID_0001", {L"ROOT\\USB\\VID_1234&PID_5678&REV_0100"}},
+    };
+    for (const auto& c : cases) {
+        // The arrived device is a vendor-specific one; the listed flash drive must not count for it.
+        const auto vendorSpecific = Device(L"VID_1234&PID_5678", {L"USB\\Class_FF&SubClass_FF&Prot_FF"});
+        const TestUsbDevice flashDrive(c.deviceKey, L"OTHER", c.hardwareIds, {kFlashDriveClass});
+        EXPECT_FALSE(ArrivalQualifies(vendorSpecific->InterfaceName())) << c.what;
     }
 }
 
@@ -128,4 +147,44 @@ TEST(ReadDeviceIdString, ReadsTheFirstStringOfAListAndFailsForAMissingPropertyOr
         }
     }
     EXPECT_EQ(2, seen);
+}
+
+TEST(ReadDeviceIdString, AValueOfAnotherTypeGivesAnEmptyTextAndSuccess) {
+    // The binary value holds the flash drive's class as text: a read that ignored the type would find it.
+    const auto* text = reinterpret_cast<const BYTE*>(kFlashDriveClass.c_str());
+    const struct {
+        const char* what;
+        DWORD type;
+        std::vector<BYTE> data;
+    } cases[] = {
+        {"binary", REG_BINARY, {text, text + (kFlashDriveClass.size() + 1) * sizeof(wchar_t)}},
+        {"number", REG_DWORD, {8, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const auto device = Device(L"VID_1234&PID_5671", {});
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                                               L"System\\CurrentControlSet\\Enum\\USB\\VID_1234&PID_5671\\AGT0001", 0,
+                                               KEY_SET_VALUE, &key));
+        RegSetValueExW(key, L"CompatibleIDs", 0, c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
+        RegCloseKey(key);
+
+        const DeviceInfoList devices = DeviceInfoList::AllOfEnumerator(L"USB");
+        SP_DEVINFO_DATA entry{};
+        entry.cbSize = sizeof(entry);
+        int seen = 0;
+        for (DWORD index = 0; SetupDiEnumDeviceInfo(devices.Get(), index, &entry); ++index) {
+            std::wstring hardwareId;
+            if (!ReadDeviceIdString(devices.Get(), &entry, SPDRP_HARDWAREID, &hardwareId) ||
+                hardwareId != L"USB\\VID_1234&PID_5671&REV_0100") {
+                continue;
+            }
+            ++seen;
+            std::wstring compatibleId = L"stale";
+            EXPECT_TRUE(ReadDeviceIdString(devices.Get(), &entry, SPDRP_COMPATIBLEIDS, &compatibleId)) << c.what;
+            EXPECT_EQ(L"", compatibleId) << c.what;
+        }
+        EXPECT_EQ(1, seen) << c.what;
+        EXPECT_FALSE(ArrivalQualifies(device->InterfaceName())) << c.what;
+    }
 }

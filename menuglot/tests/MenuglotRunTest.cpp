@@ -44,23 +44,28 @@ TEST(MenuglotRun, CopiesExpandedEntriesInDescriptionOrderAndMarksFileAndFolder) 
 }
 
 TEST(MenuglotRun, ExistingDesktopIniKeepsItsOtherEntriesAndAnEmptyResourceNameWritesNothing) {
-    InstalledMenuglot menuglot;
-    testsupport::WriteTextFile(menuglot.desktopIni(),
-                               "[.ShellClassInfo]\r\nLocalizedResourceName=old\r\nIconResource=keep\r\n"
-                               "[LocalizedFileNames]\r\nZeta.lnk=old\r\nOther.lnk=keep\r\n");
-    SetFileAttributesW(menuglot.desktopIni().c_str(), FILE_ATTRIBUTE_NORMAL);
-    const auto name = menuglot.writeDescription(
-        "[ShortcutInfo]\nDesktopIniPath=%MENUGLOT_TEST_ROOT%\\Menu\\desktop.ini\n"
-        "[.ShellClassInfo]\nLocalizedResourceName=\n"
-        "[LocalizedFileNames]\nZeta.lnk=new\nNew.lnk=added\n");
+    // Hidden and system: as an earlier run left it.
+    for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_NORMAL}, kHiddenSystemArchive}) {
+        InstalledMenuglot menuglot;
+        testsupport::WriteTextFile(menuglot.desktopIni(),
+                                   "[.ShellClassInfo]\r\nLocalizedResourceName=old\r\nIconResource=keep\r\n"
+                                   "[LocalizedFileNames]\r\nZeta.lnk=old\r\nOther.lnk=keep\r\n");
+        SetFileAttributesW(menuglot.desktopIni().c_str(), attributes);
+        const auto name = menuglot.writeDescription(
+            "[ShortcutInfo]\nDesktopIniPath=%MENUGLOT_TEST_ROOT%\\Menu\\desktop.ini\n"
+            "[.ShellClassInfo]\nLocalizedResourceName=\n"
+            "[LocalizedFileNames]\nZeta.lnk=new\nNew.lnk=added\n");
 
-    ASSERT_EQ(menuglot.run(name), 0u);
+        ASSERT_EQ(menuglot.run(name), 0u) << attributes;
 
-    EXPECT_EQ(sectionEntries(menuglot.desktopIni(), L".ShellClassInfo"),
-              (Entries{L"LocalizedResourceName=old", L"IconResource=keep"}));
-    EXPECT_EQ(sectionEntries(menuglot.desktopIni(), L"LocalizedFileNames"),
-              (Entries{L"Zeta.lnk=new", L"Other.lnk=keep", L"New.lnk=added"}));
-    EXPECT_EQ(GetFileAttributesW(menuglot.desktopIni().c_str()), kHiddenSystemArchive);
+        EXPECT_EQ(sectionEntries(menuglot.desktopIni(), L".ShellClassInfo"),
+                  (Entries{L"LocalizedResourceName=old", L"IconResource=keep"}))
+            << attributes;
+        EXPECT_EQ(sectionEntries(menuglot.desktopIni(), L"LocalizedFileNames"),
+                  (Entries{L"Zeta.lnk=new", L"Other.lnk=keep", L"New.lnk=added"}))
+            << attributes;
+        EXPECT_EQ(GetFileAttributesW(menuglot.desktopIni().c_str()), kHiddenSystemArchive) << attributes;
+    }
 }
 
 TEST(MenuglotRun, FailedKeyWritesToALockedDesktopIniStillEndInSuccessWithTheAttributesSet) {

@@ -8,6 +8,19 @@
 
 namespace {
 
+BOOL CALLBACK CountVisibleButton(HWND child, LPARAM count) {
+    wchar_t className[16] = {};
+    GetClassNameW(child, className, 16);
+    if (lstrcmpiW(className, L"Button") == 0 && IsWindowVisible(child)) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int VisibleButtons(HWND box) {
+    int count = 0;
+    EnumChildWindows(box, CountVisibleButton, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 std::wstring Portsense() { return testsupport::Quoted((testsupport::InstallFolder() / L"Portsense.exe").wstring()); }
 
 }  // namespace
@@ -50,7 +63,11 @@ TEST(PortsenseDriver, RefusedInterfaceShowsTheMessageAndEndsWithOneWhenItIsClose
         wchar_t text[32] = {};
         GetDlgItemTextW(box, 0xFFFF, text, 32);
         EXPECT_STREQ(L"abcd", text);
+        wchar_t caption[32] = {};
+        GetWindowTextW(box, caption, 32);
+        EXPECT_STREQ(L"Error", caption) << "the system's default caption";
         EXPECT_NE(nullptr, GetDlgItem(box, IDOK));
+        EXPECT_EQ(1, VisibleButtons(box)) << "OK alone";
         EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(process, 0)) << "the probe must wait for the user";
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }

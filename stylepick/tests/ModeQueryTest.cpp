@@ -170,6 +170,20 @@ TEST(ModeQuery, ModeTableSearchFindsTheFirstGoodEntry) {
              d.Answer(ModeTableHeaderRequest(), 0x0400);
          },
          {header}, false, 0x0400, nullptr},
+        {"header with the right value word but a status word is refused",
+         [](ScriptedPwrioDevice& d) {
+             d.ScriptGoodMachine(0x20);
+             d.Answer(ModeTableHeaderRequest(), 0x0100, kModeTableHeaderValue, 1);
+         },
+         {header}, false, 0x0100, nullptr},
+        {"an entry with the right value word but a status word is passed over",
+         [](ScriptedPwrioDevice& d) {
+             d.ScriptGoodMachine(0x40);
+             d.Answer(ModeTableHeaderRequest(), 0, kModeTableHeaderValue, 2);
+             d.Answer(ModeTableEntryRequest(1), 0x0100, kModeTableEntryValue, 0x20);
+             d.Answer(ModeTableEntryRequest(2), 0, kModeTableEntryValue, 0x40);
+         },
+         {header, entry(1), entry(2)}, true, 0, "Apple2A_SM.css"},
         {"header with the wrong value word",
          [](ScriptedPwrioDevice& d) {
              d.ScriptGoodMachine(0x20);
@@ -203,6 +217,52 @@ TEST(ModeQuery, ModeTableSearchFindsTheFirstGoodEntry) {
         ExpectSent(c.tableRequests, {device.sent.begin() + probes, device.sent.end()});
         EXPECT_EQ(c.destination ? c.destination : StyleSheetFolder::kOriginalDestination,
                   folder.DestinationContent());
+    }
+}
+
+namespace {
+
+int copyAttempts = 0;
+
+// Fails its first attempt as a sheet a reader holds would, then copies.
+bool CopyFailingOnce(const std::wstring& source, const std::wstring& destination) {
+    if (++copyAttempts == 1) {
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return false;
+    }
+    return CopyFileWhole(source, destination);
+}
+
+bool CopyNever(const std::wstring&, const std::wstring&) {
+    ++copyAttempts;
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return false;
+}
+
+}  // namespace
+
+TEST(ModeQuery, AFailedSheetCopyIsTriedOnceMore) {
+    const struct {
+        const char* name;
+        ModeQuery::FileCopier copier;
+        bool result;
+        uint32_t status;
+        const char* destination;
+    } cases[] = {
+        {"the second attempt succeeds", CopyFailingOnce, true, 0, "Alternate_SM.css"},
+        {"both attempts fail", CopyNever, false, ERROR_SHARING_VIOLATION, StyleSheetFolder::kOriginalDestination},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StyleSheetFolder folder;
+        ScriptedPwrioDevice device;
+        device.ScriptGoodMachine(0x20);
+        copyAttempts = 0;
+        ModeQuery query(device, folder.Destination(), folder.SourceDir(), c.copier);
+        EXPECT_EQ(c.result, query.SelectAndCopyStyleSheet());
+        EXPECT_EQ(c.status, static_cast<uint32_t>(query.Status()));
+        EXPECT_EQ(2, copyAttempts);
+        EXPECT_EQ(c.destination, folder.DestinationContent());
     }
 }
 

@@ -51,16 +51,18 @@ TEST(LogOutput, DestinationAndLevelChooseWhatIsWrittenWhereWithOutOfRangeValuesA
         std::string settings;
         std::string expected;
     } cases[] = {
-        {"Destination=2\nLevel=0\n", "LogProbe.cpp(13):  [ERR] (wmain): error\r\n"},
-        {"Destination=7\nLevel=9\n", "LogProbe.cpp(13):  [ERR] (wmain): error\r\n"},
+        {"Destination=2\nLevel=0\n", "LogProbe.cpp(15):  [ERR] (wmain): error\r\n"},
+        {"Destination=7\nLevel=9\n", "LogProbe.cpp(15):  [ERR] (wmain): error\r\n"},
         {"Destination=3\nLevel=2\n",
-         "LogProbe.cpp(13):  [ERR] (wmain): error\r\nLogProbe.cpp(13):  [WRN] (wmain): warning\r\n"
-         "LogProbe.cpp(13):  [INF] (wmain): information\r\n"},
+         "LogProbe.cpp(15):  [ERR] (wmain): error\r\nLogProbe.cpp(15):  [WRN] (wmain): warning\r\n"
+         "LogProbe.cpp(15):  [INF] (wmain): information\r\n"},
         {"Destination=2\nLevel=3\nSourceFileFormat=1\nFlush=1\n",
-         ".\\LogProbe.cpp(13):  [ERR] (wmain): error\r\n.\\LogProbe.cpp(13):  [WRN] (wmain): warning\r\n"
-         ".\\LogProbe.cpp(13):  [INF] (wmain): information\r\n.\\LogProbe.cpp(13):  [TRC] (wmain): trace\r\n"},
+         ".\\LogProbe.cpp(15):  [ERR] (wmain): error\r\n.\\LogProbe.cpp(15):  [WRN] (wmain): warning\r\n"
+         ".\\LogProbe.cpp(15):  [INF] (wmain): information\r\n.\\LogProbe.cpp(15):  [TRC] (wmain): trace\r\n"},
         {"Destination=0\nLevel=3\n", "<none>"},
         {"Destination=1\nLevel=3\n", "<none>"},
+        {"Destination=2\nLevel=-1\n", "LogProbe.cpp(15):  [ERR] (wmain): error\r\n"},
+        {"Destination=2\nLevel=0\nSourceFileFormat=2\n", "LogProbe.cpp(15):  [ERR] (wmain): error\r\n"},
     };
     for (const auto& c : cases) {
         LogProbe probe;
@@ -68,6 +70,23 @@ TEST(LogOutput, DestinationAndLevelChooseWhatIsWrittenWhereWithOutOfRangeValuesA
         probe.run(kEveryLevel);
         EXPECT_EQ(probe.log(), c.expected) << c.settings;
     }
+}
+
+TEST(LogOutput, StampModesOutOfRangeAreTheTimeOfDay) {
+    for (const char* mode : {"4", "5", "-1"}) {
+        LogProbe probe;
+        probe.configure(std::string("Destination=2\nTimeDateFormat=") + mode + "\n");
+        probe.run(L"0:error");
+        EXPECT_TRUE(std::regex_match(probe.log(), std::regex(R"(\d\d:\d\d:\d\d\.\d{3}: LogProbe\.cpp\(15\):  \[ERR\] \(wmain\): error\r\n)")))
+            << mode << ": " << probe.log();
+    }
+}
+
+TEST(LogOutput, DbgLogIniIsReadOnceAProcessWhateverItSaysLater) {
+    LogProbe probe;
+    probe.configure("Destination=2\nLevel=0\nTimeDateFormat=0\n");
+    probe.run(L"0:first ini:Level=3 ini:TimeDateFormat=2 ini:SourceFileFormat=1 3:trace ini:Destination=0 0:second");
+    EXPECT_EQ(probe.log(), "LogProbe.cpp(15):  [ERR] (wmain): first\r\nLogProbe.cpp(15):  [ERR] (wmain): second\r\n");
 }
 
 TEST(LogOutput, KeptOpenFileIsEmptiedOnlyByTheFirstRecordThatPassesTheFilter) {
@@ -78,7 +97,7 @@ TEST(LogOutput, KeptOpenFileIsEmptiedOnlyByTheFirstRecordThatPassesTheFilter) {
     EXPECT_EQ(probe.log(), "earlier run\r\n");
     probe.run(L"3:dropped 0:first 0:second");
     EXPECT_EQ(probe.log(),
-              "LogProbe.cpp(13):  [ERR] (wmain): first\r\nLogProbe.cpp(13):  [ERR] (wmain): second\r\n");
+              "LogProbe.cpp(15):  [ERR] (wmain): first\r\nLogProbe.cpp(15):  [ERR] (wmain): second\r\n");
 }
 
 TEST(LogOutput, PerLineModeAppendsToWhatIsThere) {
@@ -87,14 +106,14 @@ TEST(LogOutput, PerLineModeAppendsToWhatIsThere) {
     testsupport::WriteTextFile(probe.logPath(), "earlier run\r\n");
     probe.run(L"0:one");
     probe.run(L"0:two");
-    EXPECT_EQ(probe.log(), "earlier run\r\nLogProbe.cpp(13):  [ERR] (wmain): one\r\nLogProbe.cpp(13):  [ERR] (wmain): two\r\n");
+    EXPECT_EQ(probe.log(), "earlier run\r\nLogProbe.cpp(15):  [ERR] (wmain): one\r\nLogProbe.cpp(15):  [ERR] (wmain): two\r\n");
 }
 
 TEST(LogOutput, StandardErrorDestinationWritesNoFile) {
     LogProbe probe;
     probe.configure("Destination=4\nLevel=1\nTimeDateFormat=0\n");
     const auto result = probe.run(L"1:to-stderr 2:dropped");
-    EXPECT_EQ(result.output, "LogProbe.cpp(13):  [WRN] (wmain): to-stderr\r\n");
+    EXPECT_EQ(result.output, "LogProbe.cpp(15):  [WRN] (wmain): to-stderr\r\n");
     EXPECT_EQ(probe.log(), "<none>");
 }
 
@@ -122,7 +141,7 @@ TEST(LogOutput, WithoutDbgLogIniErrorsGoToTheLocalAppDataLogCreatingOnlyTheLastF
         ASSERT_EQ(std::filesystem::exists(log), parentExists);
         if (parentExists) {
             EXPECT_TRUE(std::regex_match(testsupport::ReadTextFile(log),
-                                         std::regex(R"(\d\d:\d\d:\d\d\.\d{3}: LogProbe\.cpp\(13\):  \[ERR\] \(wmain\): error\r\n)")))
+                                         std::regex(R"(\d\d:\d\d:\d\d\.\d{3}: LogProbe\.cpp\(15\):  \[ERR\] \(wmain\): error\r\n)")))
                 << testsupport::ReadTextFile(log);
         } else {
             EXPECT_FALSE(std::filesystem::exists(appData / L"Corvane"));
@@ -139,7 +158,7 @@ TEST(LogOutput, LogFileTextIsReadWholeAndAPathTooLongOnceExpandedWritesNoFile) {
         const EnvironmentVariable folder(variable.c_str(), probe.folder().wstring());
         probe.configure("Destination=2\nTimeDateFormat=0\nLogFile=%" + std::string(300, 'V') + "%\\log.txt\n", false);
         probe.run(L"0:error");
-        EXPECT_EQ(probe.log(), "LogProbe.cpp(13):  [ERR] (wmain): error\r\n");
+        EXPECT_EQ(probe.log(), "LogProbe.cpp(15):  [ERR] (wmain): error\r\n");
     }
     {
         LogProbe probe;

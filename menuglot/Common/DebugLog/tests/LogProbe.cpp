@@ -1,10 +1,12 @@
-// logprobe <level>:<message> ...   writes one record per argument, in order.
+// logprobe <level>:<message> ...   writes one record per argument, in order; an argument
+//                                 "ini:<key>=<value>" sets that key of DbgLog.ini beside it instead.
 // logprobe bench <count>          prints the cost per call of a dropped and a written record.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <cwctype>
+#include <string>
 
 #include "DebugLog.h"
 
@@ -24,6 +26,18 @@ double nanosecondsPerCall(LogLevel level, int count) {
     return static_cast<double>(end.QuadPart - start.QuadPart) * 1e9 / static_cast<double>(frequency.QuadPart) / count;
 }
 
+// Sets one "LOG" key of the DbgLog.ini beside the program from "<key>=<value>".
+bool rewriteSetting(const wchar_t* assignment) {
+    const wchar_t* equals = std::wcschr(assignment, L'=');
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    wchar_t* name = std::wcsrchr(path, L'\\');
+    if (!equals || length == 0 || length >= MAX_PATH || !name) return false;
+    std::wcscpy(name + 1, L"DbgLog.ini");
+    const std::wstring key(assignment, equals);
+    return WritePrivateProfileStringW(L"LOG", key.c_str(), equals + 1, path) != FALSE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -37,6 +51,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     for (int i = 1; i < argc; ++i) {
         const wchar_t* argument = argv[i];
+        if (std::wcsncmp(argument, L"ini:", 4) == 0) {
+            if (!rewriteSetting(argument + 4)) return 3;
+            continue;
+        }
         if (!std::iswdigit(argument[0]) || argument[1] != L':') return 2;
         writeLog(probeSite(static_cast<LogLevel>(argument[0] - L'0')), L"%s", argument + 2);
     }

@@ -87,6 +87,23 @@ TEST(IniFileStorage, WrittenStringsReadBackWithEveryEscapeAndTheirBlanks) {
     EXPECT_NE(file.text().find("empty=\"\""), std::string::npos) << file.text();
 }
 
+TEST(IniFileStorage, EachEscapedCharacterHasItsOwnWrittenForm) {
+    const IniTestFile file("[S]\n");
+    auto store = file.open(L"S");
+    const struct {
+        wchar_t character;
+        const char* written;
+    } cases[] = {
+        {L'\n', "\\n"}, {L'\t', "\\t"}, {L'\v', "\\v"}, {L'\b', "\\b"}, {L'\r', "\\r"},
+        {L'\f', "\\f"}, {L'\a', "\\a"}, {L'\\', "\\\\"}, {L'n', "n"}, {L'"', "\""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(store.writeString(L"key", std::wstring(L"<") + c.character + L">"));
+        const std::string line = std::string("key=\"<") + c.written + ">\"";
+        EXPECT_NE(file.text().find(line), std::string::npos) << line << " in " << file.text();
+    }
+}
+
 TEST(IniFileStorage, ByteListsAreWrittenAsHexTextAndEmptyListsAreRefused) {
     const IniTestFile file("[S]\n");
     auto store = file.open(L"S");

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "IniPath.h"
 #include "IniTestFile.h"
 #include "Storage.h"
 #include "TestFolders.h"
@@ -24,6 +25,47 @@ TEST(StorageHandle, ReadsKeysAndStringsOfAnOpenSectionAndSharesItBetweenCopies) 
     EXPECT_EQ(value, L"two\\bin");
     ASSERT_TRUE(copy.getString(L"first", value));
     EXPECT_EQ(value, L"one");
+}
+
+// A store that counts how often it is destroyed.
+class CountingStore : public storage::IniFileStorage {
+public:
+    explicit CountingStore(int& destroyed) : m_destroyed(destroyed) {}
+    ~CountingStore() override { ++m_destroyed; }
+
+private:
+    int& m_destroyed;
+};
+
+TEST(StorageHandle, TheStoreIsDestroyedExactlyOnceWhenItsLastHandleGoes) {
+    int destroyed = 0;
+    int replacedDestroyed = 0;
+    {
+        StorageHandle first;
+        first.attach(std::make_unique<CountingStore>(destroyed));
+        {
+            StorageHandle second(first);
+            StorageHandle third;
+            third = second;
+            const StorageHandle& same = third;
+            third = same;
+            EXPECT_FALSE(third.isEmpty()) << "self-assignment keeps the store";
+        }
+        EXPECT_EQ(0, destroyed) << "a copy going leaves the store to the others";
+        const StorageHandle& same = first;
+        first = same;
+        EXPECT_FALSE(first.isEmpty());
+        EXPECT_EQ(0, destroyed);
+
+        // Assigning over a store's last handle destroys that store, and only it.
+        StorageHandle other;
+        other.attach(std::make_unique<CountingStore>(replacedDestroyed));
+        other = first;
+        EXPECT_EQ(1, replacedDestroyed);
+        EXPECT_EQ(0, destroyed);
+    }
+    EXPECT_EQ(1, destroyed);
+    EXPECT_EQ(1, replacedDestroyed);
 }
 
 TEST(StorageHandle, FailedReadsGiveFalseInModeOneAndThrowInModeTwo) {
@@ -78,6 +120,24 @@ TEST(StorageHandle, RelativeFileNamesAreResolvedBesideTheProgramNeverInTheCurren
     }
     std::filesystem::remove(besideProgram);
     EXPECT_EQ(value, L"beside the program");
+}
+
+TEST(StorageHandle, DriveAndUncPathsStayAsTheyAreAndEveryOtherFormGoesBesideTheProgram) {
+    const std::wstring beside = testProgramFolder().wstring() + L"\\";
+    // Appending would also fold the ".." parts away.
+    const struct {
+        const wchar_t* path;
+        std::wstring resolved;
+    } cases[] = {
+        {L"C:\\dir\\..\\a.ini", L"C:\\dir\\..\\a.ini"},
+        {L"C:dir\\..\\a.ini", L"C:dir\\..\\a.ini"},  // drive-relative
+        {L"c:", L"c:"},
+        {L"\\\\server\\share\\dir\\..\\a.ini", L"\\\\server\\share\\dir\\..\\a.ini"},
+        {L"a.ini", beside + L"a.ini"},
+        {L"sub\\a.ini", beside + L"sub\\a.ini"},
+        {L"\\a.ini", beside + L"a.ini"},  // root-relative
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.resolved, storage::resolveIniPath(c.path)) << c.path;
 }
 
 }  // namespace
