@@ -130,30 +130,42 @@ constexpr int kAllControls[] = {IDC_CHARGE_FRAME, IDC_CHARGE_CHECK, IDC_BATTERY_
 
 }  // namespace
 
-TEST_F(SettingsDialogTest, LayoutFollowsMusicSupportAndTheBatteryKey) {
+TEST_F(SettingsDialogTest, LayoutFollowsMusicSupportAndTheBatteryKeys) {
     struct Case {
         DWORD music;
-        bool battery;
+        bool pnp0c0a, acpi0002;
         DialogLayoutKind kind;
     };
-    for (const Case& c : {Case{1, true, DialogLayoutKind::WithMusic}, Case{0, true, DialogLayoutKind::WithoutMusic},
-                          Case{1, false, DialogLayoutKind::BatteryLess},
-                          Case{0, false, DialogLayoutKind::BatteryLess}}) {
+    for (const Case& c : {Case{1, true, false, DialogLayoutKind::WithMusic},
+                          Case{0, true, false, DialogLayoutKind::WithoutMusic},
+                          Case{0, false, true, DialogLayoutKind::WithoutMusic},
+                          Case{1, false, false, DialogLayoutKind::BatteryLess},
+                          Case{0, false, false, DialogLayoutKind::BatteryLess}}) {
         machine.SetDword(L"SupportMusic", c.music);
-        AcpiBatteryKey key(c.battery);
+        AcpiBatteryKey key(c.pnp0c0a);
+        AcpiBatteryKey second(c.acpi0002, L"ACPI0002");
+        const bool battery = c.pnp0c0a || c.acpi0002;
+        log.Clear();
         Run([&](ScriptedDialog& dialog) {
             const SIZE expected = LayoutWindowSize(c.kind, dialog.GetScale());
-            EXPECT_EQ(expected.cx, dialog.WindowSize().cx) << c.music << c.battery;
-            EXPECT_EQ(expected.cy, dialog.WindowSize().cy) << c.music << c.battery;
-            EXPECT_EQ(c.battery, dialog.IsBatteryPresent());
+            EXPECT_EQ(expected.cx, dialog.WindowSize().cx) << c.music << battery;
+            EXPECT_EQ(expected.cy, dialog.WindowSize().cy) << c.music << battery;
+            EXPECT_EQ(battery, dialog.IsBatteryPresent()) << c.pnp0c0a << c.acpi0002;
             EXPECT_EQ(c.music != 0, dialog.Visible(IDC_MUSIC_CHECK));
             EXPECT_EQ(c.music != 0, dialog.Visible(IDC_MUSIC_DESCRIPTION));
             for (int nId : {IDC_BATTERY_CHECK, IDC_LIMIT_SLIDER, IDC_GAUGE, IDC_LEVEL_VALUE, IDC_LEVEL_LABEL}) {
-                EXPECT_EQ(c.battery, dialog.Visible(nId)) << nId;
+                EXPECT_EQ(battery, dialog.Visible(nId)) << nId;
             }
             EXPECT_TRUE(dialog.Visible(IDC_CHARGE_CHECK));
             EXPECT_FALSE(dialog.Visible(IDC_CHARGE_GROUP));  // the check box stands in for it
         });
+        // The start-up calls, in order; the music mode is asked only where music is supported.
+        Lines expected{"NWLB_InitializeDll -> 0",  "NWLB_GetAllowDeviceLock -> 0", "NWLB_GetCapableModes -> 0",
+                       "NWLB_GetCurrentBattery -> 0", "NWLB_GetCapableModes -> 0", "NWLB_GetCurrentMode -> 0",
+                       "NWLB_IsSupportMusic -> 0"};
+        if (c.music) expected.push_back("NWLB_GetCurrentMusicMode -> 0");
+        expected.push_back("NWLB_FinalizeDll -> 0");
+        EXPECT_EQ(expected, log.Lines()) << c.music;
     }
 }
 
@@ -165,6 +177,15 @@ TEST_F(SettingsDialogTest, TextsComeFromTheStringTable) {
         EXPECT_EQ(L"Enable under Battery Mode", dialog.Text(IDC_BATTERY_CHECK));
         EXPECT_EQ(L"Apply(&A)", dialog.Text(IDC_APPLY));
         EXPECT_EQ(L"10%", dialog.Text(IDC_LIMIT_VALUE));
+        const HWND hSlider = dialog.Item(IDC_LIMIT_SLIDER);
+        EXPECT_EQ(2, ::SendMessageW(hSlider, TBM_GETRANGEMIN, 0, 0));
+        EXPECT_EQ(99, ::SendMessageW(hSlider, TBM_GETRANGEMAX, 0, 0));
+        std::vector<LRESULT> ticks;  // the ends have marks of their own, not listed here
+        for (WPARAM i = 0; i + 2 < static_cast<WPARAM>(::SendMessageW(hSlider, TBM_GETNUMTICS, 0, 0)); ++i) {
+            ticks.push_back(::SendMessageW(hSlider, TBM_GETTIC, i, 0));
+        }
+        std::sort(ticks.begin(), ticks.end());
+        EXPECT_EQ((std::vector<LRESULT>{10, 20, 30, 40, 50, 60, 70, 80, 90}), ticks);
         EXPECT_EQ(L"60%", dialog.Text(IDC_LEVEL_VALUE));
         const HWND hList = dialog.Item(IDC_MODE_LIST);
         EXPECT_EQ(4, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
@@ -260,23 +281,55 @@ TEST_F(SettingsDialogTest, EnterAppliesTwiceUnlessOnAFooterButtonOtherThanOk) {
         int focus;  // 0: the dialog itself gets the key
         WPARAM key;
         size_t commits;
-        INT_PTR result;
+        bool defaulted;  // the Default button's library call was made
+        INT_PTR result;  // IDCANCEL where the key leaves the dialog open: Cancel closes it then
     };
-    for (const Case& c : {Case{IDC_OK, VK_RETURN, 2, IDOK}, Case{IDC_CHARGE_CHECK, VK_RETURN, 2, IDOK},
-                          Case{IDC_CANCEL, VK_RETURN, 0, IDCANCEL}, Case{IDC_OK, VK_ESCAPE, 0, IDCANCEL}}) {
+    for (const Case& c : {Case{IDC_OK, VK_RETURN, 2, false, IDOK}, Case{IDC_CHARGE_CHECK, VK_RETURN, 2, false, IDOK},
+                          Case{IDC_CANCEL, VK_RETURN, 0, false, IDCANCEL}, Case{IDC_OK, VK_ESCAPE, 0, false, IDCANCEL},
+                          Case{IDC_DEFAULT, VK_RETURN, 0, true, IDCANCEL}, Case{IDC_APPLY, VK_RETURN, 1, false, IDCANCEL}}) {
         log.Clear();
         const INT_PTR result = Run(
             [&](ScriptedDialog& dialog) {
+                ::EnableWindow(dialog.Item(IDC_APPLY), TRUE);  // as after a change
                 ::SetFocus(dialog.Item(c.focus));
                 ::PostMessageW(dialog.Item(c.focus), WM_KEYDOWN, c.key, 0);
+                if (c.focus != IDC_OK && c.focus != IDC_CHARGE_CHECK && c.focus != IDC_CANCEL) {
+                    dialog.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_CANCEL, BN_CLICKED),
+                                       reinterpret_cast<LPARAM>(dialog.Item(IDC_CANCEL)));
+                }
             },
             false);
         EXPECT_EQ(c.result, result) << c.focus;
         const Lines lines = log.Lines();
         EXPECT_EQ(c.commits, static_cast<size_t>(std::count(lines.begin(), lines.end(), "NWLB_Commit -> 0"))) << c.focus;
+        EXPECT_EQ(c.defaulted, !log.LinesFrom("NWLB_GetDefaultBattery").empty()) << c.focus;
         EXPECT_EQ("NWLB_FinalizeDll -> 0", lines.back());
     }
-    EXPECT_EQ(4, receiver.Count());  // one for each complete apply
+    EXPECT_EQ(5, receiver.Count());  // one for each complete apply
+}
+
+TEST_F(SettingsDialogTest, FailedApplyStillDisablesApplyAndOkStillCloses) {
+    machine.SetDword(L"Fail_Commit", 7);
+    for (int nButton : {IDC_APPLY, IDC_OK}) {
+        log.Clear();
+        const INT_PTR result = Run(
+            [&](ScriptedDialog& dialog) {
+                ::EnableWindow(dialog.Item(IDC_APPLY), TRUE);
+                // Queued first, handled only if the dialog is still open after the click.
+                dialog.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_CANCEL, BN_CLICKED),
+                                   reinterpret_cast<LPARAM>(dialog.Item(IDC_CANCEL)));
+                dialog.Click(nButton);
+                if (nButton == IDC_APPLY) {
+                    EXPECT_FALSE(dialog.Enabled(IDC_APPLY));
+                    EXPECT_EQ(dialog.Item(IDC_CHARGE_CHECK), ::GetFocus());
+                }
+            },
+            false);
+        PumpMessages();  // the Cancel left for a closed dialog
+        EXPECT_EQ(nButton == IDC_OK ? IDOK : IDCANCEL, result);
+        EXPECT_EQ((Lines{"NWLB_Commit -> 7", "NWLB_FinalizeDll -> 0"}), log.LinesFrom("NWLB_Commit")) << nButton;
+    }
+    EXPECT_EQ(0, receiver.Count());
 }
 
 TEST_F(SettingsDialogTest, DefaultThenApplySwitchesBothFeaturesOffWithDefaultBattery) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "ProcessRunner.h"
@@ -14,6 +15,15 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+bool ForegroundBecomes(HWND hWnd) {
+    return testsupport::WaitUntil(
+        [&] {
+            PumpMessages();
+            return ::GetForegroundWindow() == hWnd;
+        },
+        5000);
+}
 
 std::wstring ControlText(HWND hDialog, int nId) {
     wchar_t szText[256] = {};
@@ -87,11 +97,18 @@ TEST_F(SettingsEndToEndTest, SecondCopyEndsAtOnceWhileTheFirstStaysAndOkAppliesA
     }());
     EXPECT_EQ(std::optional<DWORD>(2), SettingsKeyGuard::Read(L"ModeNameVer"));  // the simulated 0x18
 
+    // A window of this program in front: the second copy brings the first one's back.
+    const HWND hInFront = ::CreateWindowExW(0, L"STATIC", L"in front", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                            nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(hInFront);
+    EXPECT_TRUE(ForegroundBecomes(hInFront));
     const auto second = testsupport::RunProgram(testsupport::Quoted(SettingsProgram().wstring()) + L" /noinfo", 10000);
     ASSERT_TRUE(second.has_value());
     EXPECT_EQ(0u, second->exitCode);
     EXPECT_FALSE(first.HasEnded(0));
     EXPECT_TRUE(::IsWindow(hDialog));
+    EXPECT_TRUE(ForegroundBecomes(hDialog));
+    ::DestroyWindow(hInFront);
 
     first.Click(IDC_OK);
     EXPECT_TRUE(first.HasEnded(10000));
@@ -101,22 +118,33 @@ TEST_F(SettingsEndToEndTest, SecondCopyEndsAtOnceWhileTheFirstStaysAndOkAppliesA
     EXPECT_EQ("NWLB_FinalizeDll -> 0", lines.back());
 }
 
-TEST_F(SettingsEndToEndTest, InformationProgramRunsFirstUnlessDeclinedOrNoinfo) {
+TEST_F(SettingsEndToEndTest, InformationProgramRunsFirstUnlessDeclinedNoinfoOrTheLibraryFails) {
     struct Case {
         std::optional<DWORD> dontShowInfo;
         const wchar_t* arguments;
+        bool libraryFails;
         bool started;
     };
-    for (const Case& c : {Case{std::nullopt, L"", true}, Case{0, L"/p:9", true}, Case{1, L"", false},
-                          Case{std::nullopt, L"/noinfo", false}, Case{0, L"/NOINFO", true}}) {
+    for (const Case& c : {Case{std::nullopt, L"", false, true}, Case{0, L"/p:9", false, true},
+                          Case{1, L"", false, false}, Case{std::nullopt, L"/noinfo", false, false},
+                          Case{0, L"/NOINFO", false, true}, Case{std::nullopt, L"", true, false}}) {
         if (c.dontShowInfo) {
             SettingsKeyGuard::Write(L"DontShowInfo", *c.dontShowInfo);
         } else {
             SettingsKeyGuard::Remove(L"DontShowInfo");
         }
+        if (c.libraryFails) machine.SetDword(L"Fail_InitializeDll", 9);
         InfoStubInstalled info;
         if (c.started) info.Hold();
         RunningSettings settingsProgram(c.arguments);
+        if (c.libraryFails) {
+            // Message 502 comes before the dialog shows; OK lets the start-up go on.
+            const HWND hBox = settingsProgram.WaitForDialog();
+            ASSERT_NE(nullptr, ::GetDlgItem(hBox, 0xFFFF));
+            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(testsupport::WaitUntil([&] { return !::IsWindow(hBox); }, 10000));
+            machine.Delete(L"Fail_InitializeDll");
+        }
         if (c.started) {
             ASSERT_TRUE(testsupport::WaitUntil([&] { return info.Ran(); }, 20000)) << c.arguments;
             // The settings dialog waits for the information program before it shows.
@@ -131,22 +159,31 @@ TEST_F(SettingsEndToEndTest, InformationProgramRunsFirstUnlessDeclinedOrNoinfo) 
     }
 }
 
-TEST_F(SettingsEndToEndTest, HelpAndF1StartTheInformationProgramWithoutWaiting) {
-    for (bool bKey : {false, true}) {
+TEST_F(SettingsEndToEndTest, HelpF1AndEnterOnHelpStartTheInformationProgramWithoutWaiting) {
+    enum class Way { Click, F1, EnterOnHelp };
+    for (Way way : {Way::Click, Way::F1, Way::EnterOnHelp}) {
+        const int nWay = static_cast<int>(way);
         InfoStubInstalled info;
         RunningSettings settingsProgram(L"/noinfo");
         const HWND hDialog = settingsProgram.WaitForDialog();
         ASSERT_NE(nullptr, hDialog);
         info.Hold();
-        if (bKey) {
+        const HWND hHelp = ::GetDlgItem(hDialog, IDC_HELP_BUTTON);
+        if (way == Way::F1) {
             ::PostMessageW(::GetDlgItem(hDialog, IDC_CANCEL), WM_KEYDOWN, VK_F1, 0);
+        } else if (way == Way::EnterOnHelp) {
+            // The dialog's own thread moves the focus to Help.
+            ::SendMessageW(hDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hHelp), TRUE);
+            ::PostMessageW(hHelp, WM_KEYDOWN, VK_RETURN, 0);
         } else {
             settingsProgram.Click(IDC_HELP_BUTTON);
         }
-        ASSERT_TRUE(testsupport::WaitUntil([&] { return info.Ran(); }, 20000)) << bKey;
-        // Still answering while the information program runs.
+        ASSERT_TRUE(testsupport::WaitUntil([&] { return info.Ran(); }, 20000)) << nWay;
+        // Still answering while the information program runs, and nothing applied.
         DWORD_PTR result = 0;
-        EXPECT_NE(0, ::SendMessageTimeoutW(hDialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result)) << bKey;
+        EXPECT_NE(0, ::SendMessageTimeoutW(hDialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result)) << nWay;
+        EXPECT_TRUE(::IsWindow(hDialog)) << nWay;
+        EXPECT_TRUE(log.LinesFrom("NWLB_Commit").empty()) << nWay;
         EXPECT_EQ(info.ExpectedCommandLine(), info.CommandLines());
         info.Release();
     }
@@ -180,4 +217,32 @@ TEST_F(SettingsEndToEndTest, TheLanguageAskedForIsShownThenTheUsersThenEnglish) 
         EXPECT_EQ(expected.charge, ControlText(hDialog, IDC_CHARGE_CHECK)) << c.arguments;
         EXPECT_EQ(expected.level, ControlText(hDialog, IDC_LEVEL_LABEL)) << c.arguments;
     }
+}
+
+TEST_F(SettingsEndToEndTest, MutexNoOneMayOpenGivesMessage504AndTheProgramEnds) {
+    // A mutex with an empty access list stands in for the one of another user's copy.
+    SECURITY_DESCRIPTOR descriptor{};
+    ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    ACL acl{};
+    ::InitializeAcl(&acl, sizeof(acl), ACL_REVISION);
+    ::SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
+    const std::unique_ptr<void, decltype(&::CloseHandle)> mutex(::CreateMutexW(&attributes, FALSE, L"Global\\Nodwell"),
+                                                                &::CloseHandle);
+    ASSERT_NE(nullptr, mutex.get());
+    ASSERT_NE(static_cast<DWORD>(ERROR_ALREADY_EXISTS), ::GetLastError());
+
+    RunningSettings settingsProgram(L"/noinfo");
+    const HWND hBox = settingsProgram.WaitForDialog();
+    ASSERT_NE(nullptr, hBox);
+    EXPECT_EQ(nullptr, ::GetWindow(hBox, GW_OWNER));
+    wchar_t szCaption[64] = {};
+    ::GetWindowTextW(hBox, szCaption, 64);
+    EXPECT_EQ(std::wstring(L"Corvane Vezuv Uvodoza"), szCaption);
+    EXPECT_EQ(L"It is possible that this application is already running or another user is already using it. "
+              L"Please confirm if the application is running or not.",
+              ControlText(hBox, 0xFFFF));
+    ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(settingsProgram.HasEnded(10000));
+    EXPECT_TRUE(log.Lines().empty());  // the library is never touched
 }

@@ -48,6 +48,8 @@ TEST_F(SettingsModelTest, ApplySetsModeBatteryAndMusicThenCommitsAndNotifies) {
     EXPECT_EQ(std::optional<DWORD>(3), SettingsKeyGuard::Read(L"Mode"));
     EXPECT_EQ(1, receiver.Count());
     EXPECT_TRUE(receiver.ParametersWereZero());
+    EXPECT_TRUE(receiver.AllWerePosted());
+    EXPECT_EQ(0, receiver.DecoyCount());
     EXPECT_FALSE(model.IsModeChanged());
 }
 

@@ -6,8 +6,11 @@
 namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Corvane\\Nodwell";
-constexpr wchar_t kAcpiBatteryKey[] = L"SYSTEM\\CurrentControlSet\\Enum\\ACPI\\PNP0C0A";
+constexpr wchar_t kAcpiEnumKey[] = L"SYSTEM\\CurrentControlSet\\Enum\\ACPI\\";
 constexpr wchar_t kNotifyName[] = L"WLB_USBSleepChargeWindow";
+constexpr wchar_t kDecoyClass[] = L"WLB_USBSleepChargeDecoy";
+constexpr UINT kHandledMarker = WM_APP + 1;
+constexpr DWORD kReceiverTimeoutMs = 10000;
 constexpr const wchar_t* kSettingsValues[] = {L"Mode", L"ModeNameVer", L"DontShowInfo"};
 
 bool HklmKeyExists(const wchar_t* szPath) {
@@ -17,16 +20,16 @@ bool HklmKeyExists(const wchar_t* szPath) {
     return true;
 }
 
-void SetAcpiBatteryKey(bool bPresent) {
+void SetAcpiBatteryKey(const std::wstring& path, bool bPresent) {
     if (bPresent) {
         HKEY hKey = nullptr;
-        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kAcpiBatteryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
                             nullptr) != ERROR_SUCCESS) {
             throw std::runtime_error("cannot create the ACPI battery key");
         }
         RegCloseKey(hKey);
     } else {
-        RegDeleteKeyW(HKEY_LOCAL_MACHINE, kAcpiBatteryKey);
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, path.c_str());
     }
 }
 
@@ -65,11 +68,12 @@ void SettingsKeyGuard::Write(const wchar_t* szName, DWORD dwValue) {
 
 void SettingsKeyGuard::Remove(const wchar_t* szName) { RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, szName); }
 
-AcpiBatteryKey::AcpiBatteryKey(bool bPresent) : m_bExisted(HklmKeyExists(kAcpiBatteryKey)) {
-    SetAcpiBatteryKey(bPresent);
+AcpiBatteryKey::AcpiBatteryKey(bool bPresent, const wchar_t* szDevice)
+    : m_path(std::wstring(kAcpiEnumKey) + szDevice), m_bExisted(HklmKeyExists(m_path.c_str())) {
+    SetAcpiBatteryKey(m_path, bPresent);
 }
 
-AcpiBatteryKey::~AcpiBatteryKey() { SetAcpiBatteryKey(m_bExisted); }
+AcpiBatteryKey::~AcpiBatteryKey() { SetAcpiBatteryKey(m_path, m_bExisted); }
 
 CallLog::CallLog(const SimulatedMachineKey& machine) : m_path(m_folder / L"calls.log") {
     machine.SetString(L"CallLog", m_path.wstring());
@@ -94,35 +98,66 @@ std::vector<std::string> CallLog::LinesFrom(const std::string& prefix) const {
     return {};
 }
 
-NotificationReceiver::NotificationReceiver() : m_nMessage(RegisterWindowMessageW(L"WLB_USBSleepChargeNotify")) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &NotificationReceiver::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kNotifyName;
-    RegisterClassW(&wc);
-    m_hWnd = CreateWindowExW(0, kNotifyName, kNotifyName, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                             wc.hInstance, this);
-    SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+NotificationReceiver::NotificationReceiver()
+    : m_hHandled(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      m_thread([this] { Run(); }) {
+    WaitForSingleObject(m_hHandled, kReceiverTimeoutMs);
 }
 
 NotificationReceiver::~NotificationReceiver() {
-    DestroyWindow(m_hWnd);
-    UnregisterClassW(kNotifyName, GetModuleHandleW(nullptr));
+    PostThreadMessageW(m_dwThreadId, WM_QUIT, 0, 0);
+    m_thread.join();
+    CloseHandle(m_hHandled);
+}
+
+void NotificationReceiver::Run() {
+    const HINSTANCE hInstance = GetModuleHandleW(nullptr);
+    for (const wchar_t* szClass : {kNotifyName, kDecoyClass}) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &NotificationReceiver::WindowProc;
+        wc.hInstance = hInstance;
+        wc.lpszClassName = szClass;
+        RegisterClassW(&wc);
+    }
+    // The decoys come last, so that they are found first by a search on title or class alone.
+    Create(m_receiver, kNotifyName, kNotifyName);
+    Create(m_titleDecoy, kDecoyClass, kNotifyName);
+    Create(m_classDecoy, kNotifyName, L"Another title");
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue exists before anyone posts
+    m_dwThreadId = GetCurrentThreadId();
+    SetEvent(m_hHandled);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    for (const Window* pWindow : {&m_receiver, &m_titleDecoy, &m_classDecoy}) DestroyWindow(pWindow->hWnd);
+    for (const wchar_t* szClass : {kNotifyName, kDecoyClass}) UnregisterClassW(szClass, hInstance);
+}
+
+void NotificationReceiver::Create(Window& window, const wchar_t* szClass, const wchar_t* szTitle) {
+    window.hWnd = CreateWindowExW(0, szClass, szTitle, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(window.hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
 }
 
 LRESULT CALLBACK NotificationReceiver::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* pReceiver = reinterpret_cast<NotificationReceiver*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (pReceiver && message == pReceiver->m_nMessage) {
-        ++pReceiver->m_nCount;
-        pReceiver->m_bParametersZero = pReceiver->m_bParametersZero && wParam == 0 && lParam == 0;
+    auto* pWindow = reinterpret_cast<Window*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    if (pWindow && message == kHandledMarker) {
+        SetEvent(reinterpret_cast<HANDLE>(lParam));
+        return 0;
+    }
+    if (pWindow && message == RegisterWindowMessageW(L"WLB_USBSleepChargeNotify")) {
+        ++pWindow->nCount;
+        pWindow->bParametersZero = pWindow->bParametersZero && wParam == 0 && lParam == 0;
+        pWindow->bAllPosted = pWindow->bAllPosted && !InSendMessage();
         return 0;
     }
     return DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
 int NotificationReceiver::Count() {
-    PumpMessages();
-    return m_nCount;
+    // Messages posted from one thread arrive in order: the marker comes after what went before.
+    PostMessageW(m_receiver.hWnd, kHandledMarker, 0, reinterpret_cast<LPARAM>(m_hHandled));
+    WaitForSingleObject(m_hHandled, kReceiverTimeoutMs);
+    return m_receiver.nCount;
 }
 
 void PumpMessages() {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "SimulatedMachineKey.h"
@@ -28,15 +29,16 @@ private:
     std::vector<std::pair<const wchar_t*, std::optional<DWORD>>> m_saved;
 };
 
-// The ACPI battery key that tells the program the machine has a battery.
+// An ACPI battery key (of either device) that tells the program the machine has a battery.
 class AcpiBatteryKey {
 public:
-    explicit AcpiBatteryKey(bool bPresent);
+    explicit AcpiBatteryKey(bool bPresent, const wchar_t* szDevice = L"PNP0C0A");
     ~AcpiBatteryKey();
     AcpiBatteryKey(const AcpiBatteryKey&) = delete;
     AcpiBatteryKey& operator=(const AcpiBatteryKey&) = delete;
 
 private:
+    std::wstring m_path;
     bool m_bExisted;
 };
 
@@ -55,7 +57,8 @@ private:
 };
 
 // A top-level window of class and title "WLB_USBSleepChargeWindow" counting the registered
-// message "WLB_USBSleepChargeNotify".
+// message "WLB_USBSleepChargeNotify", on a thread of its own as the maker's program would be;
+// beside it two decoys, one of that title and one of that class, that must receive nothing.
 class NotificationReceiver {
 public:
     NotificationReceiver();
@@ -63,16 +66,26 @@ public:
     NotificationReceiver(const NotificationReceiver&) = delete;
     NotificationReceiver& operator=(const NotificationReceiver&) = delete;
 
-    // Handles what is queued and returns how many notifications arrived, with their parameters.
+    // Waits until what was posted before is handled; how many notifications arrived.
     int Count();
-    bool ParametersWereZero() const { return m_bParametersZero; }
+    bool ParametersWereZero() const { return m_receiver.bParametersZero; }
+    bool AllWerePosted() const { return m_receiver.bAllPosted; }
+    int DecoyCount() const { return m_titleDecoy.nCount + m_classDecoy.nCount; }
 
 private:
+    struct Window {
+        HWND hWnd = nullptr;
+        int nCount = 0;
+        bool bParametersZero = true;
+        bool bAllPosted = true;
+    };
+    void Run();
+    void Create(Window& window, const wchar_t* szClass, const wchar_t* szTitle);
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND m_hWnd = nullptr;
-    UINT m_nMessage = 0;
-    int m_nCount = 0;
-    bool m_bParametersZero = true;
+    Window m_receiver, m_titleDecoy, m_classDecoy;
+    HANDLE m_hHandled = nullptr;
+    DWORD m_dwThreadId = 0;
+    std::thread m_thread;
 };
 
 // Handles every message waiting in this thread's queue.
