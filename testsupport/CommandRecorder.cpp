@@ -15,11 +15,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), size, nullptr, nullptr);
     line.back() = '\r';
     line += '\n';
+    // Two stand-ins started at once append to the same log; under Wine two appends can land at
+    // the same offset, so one writer at a time.
+    HANDLE turn = CreateMutexW(nullptr, FALSE, L"Local\\NodwellTestLaunchLog");
+    if (!turn) return 3;
+    WaitForSingleObject(turn, INFINITE);
     HANDLE log = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (log == INVALID_HANDLE_VALUE) return 2;
-    DWORD written = 0;
-    WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(log);
-    return 0;
+    int result = 2;
+    if (log != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        result = WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ? 0 : 4;
+        CloseHandle(log);
+    }
+    ReleaseMutex(turn);
+    CloseHandle(turn);
+    return result;
 }
