@@ -49,10 +49,13 @@ HINSTANCE AfxGetResourceHandle() { return g_hResource ? g_hResource : AfxGetInst
 
 void AfxSetResourceHandle(HINSTANCE hResource) { g_hResource = hResource; }
 
-std::wstring AfxLoadString(UINT nID) {
+std::wstring AfxLoadString(UINT nID) { return AfxLoadString(AfxGetResourceHandle(), nID); }
+
+std::wstring AfxLoadString(HINSTANCE hModule, UINT nID) {
+    if (!hModule) return {};
     const wchar_t* text = nullptr;
     // With a zero length LoadString hands out the resource's own read-only text.
-    const int length = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&text), 0);
+    const int length = ::LoadStringW(hModule, nID, reinterpret_cast<LPWSTR>(&text), 0);
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
