@@ -1,5 +1,6 @@
 #include "CNodwellInfoDlg.h"
 
+#include "ColourScheme.h"
 #include "DialogScale.h"
 #include "DontShowChoice.h"
 #include "ModeNameVersion.h"
@@ -44,6 +45,8 @@ BEGIN_MESSAGE_MAP(CNodwellInfoDlg, CDialog)
     ON_BN_CLICKED(IDC_BUTTON_OK, OnBnClickedOk)
     ON_BN_CLICKED(IDC_BUTTON_SETUP_NOW, OnBnClickedSetupNow)
     ON_MESSAGE(WM_HELP, OnHelpInfo)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 CNodwellInfoDlg::CNodwellInfoDlg() : CDialog(IDD_NODWELLINFO_DIALOG) {}
@@ -78,7 +81,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     const RECT rcPicture = m_picture.GetRectInParent();
     m_nScale = ScaleFromPictureWidth(rcPicture.right - rcPicture.left);
     PlaceHeaderPicture();
-    m_picture.Render(hMainModule, IDB_HEADER_PICTURE, crvUiVista::BackgroundPanel::kHeaderColour);
+    RenderHeaderPicture();
 
     m_headerBanner.Attach(m_hWnd, m_nScale);
     SetUpFooter();
@@ -93,6 +96,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     });
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_checkDontShow.SetCheck(ReadDontShowChoice() ? BST_CHECKED : BST_UNCHECKED);
+    if (crvUiVista::ColourScheme::IsHighContrast()) crvUiVista::ColourScheme::Follow(m_hWnd);
     m_windowHandleBlock.Publish(m_hWnd);
     return TRUE;
 }
@@ -112,6 +116,14 @@ void CNodwellInfoDlg::CreateTitleFont() {
 
 void CNodwellInfoDlg::PlaceHeaderPicture() {
     m_picture.MoveWindow(::PlaceHeaderPicture(m_picture.GetRectInParent()));
+}
+
+// Drawn once, on the header's colour, which the colour scheme decides.
+void CNodwellInfoDlg::RenderHeaderPicture() {
+    using crvUiVista::BackgroundPanel;
+    const COLORREF crHeader =
+        crvUiVista::ColourScheme::Pick(BackgroundPanel::kHeaderColour, BackgroundPanel::kHeaderSysColour);
+    m_picture.Render(AfxGetInstanceHandle(), IDB_HEADER_PICTURE, crHeader);
 }
 
 void CNodwellInfoDlg::SetUpFooter() {
@@ -183,6 +195,7 @@ HBRUSH CNodwellInfoDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     const auto hBrush = reinterpret_cast<HBRUSH>(Default());
     ::SetBkMode(hDC, TRANSPARENT);
     if (nCtlColor == CTLCOLOR_STATIC && pWnd && IsHeaderControl(pWnd->GetDlgCtrlID())) {
+        if (crvUiVista::ColourScheme::IsHighContrast()) ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
         return m_backgroundPanel.GetHeaderBrush();
     }
     return hBrush;
@@ -212,6 +225,21 @@ void CNodwellInfoDlg::OnBnClickedOk() {
 void CNodwellInfoDlg::OnBnClickedSetupNow() { RunSettingsProgram(); }
 
 LRESULT CNodwellInfoDlg::OnHelpInfo(WPARAM, LPARAM) { return TRUE; }
+
+LRESULT CNodwellInfoDlg::OnSysColorChange(WPARAM, LPARAM) {
+    FollowColourScheme();
+    return 0;
+}
+
+LRESULT CNodwellInfoDlg::OnSettingChange(WPARAM wParam, LPARAM) {
+    if (wParam == SPI_SETHIGHCONTRAST) FollowColourScheme();
+    return 0;
+}
+
+void CNodwellInfoDlg::FollowColourScheme() {
+    RenderHeaderPicture();
+    crvUiVista::ColourScheme::Follow(m_hWnd);
+}
 
 BOOL CNodwellInfoDlg::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {

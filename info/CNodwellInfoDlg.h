@@ -44,10 +44,14 @@ private:
     void OnBnClickedOk();
     void OnBnClickedSetupNow();
     LRESULT OnHelpInfo(WPARAM, LPARAM);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    void FollowColourScheme();
 
     void ApplyTexts();
     void CreateTitleFont();
     void PlaceHeaderPicture();
+    void RenderHeaderPicture();
     void SetUpFooter();
     void LayoutPanels();
     void SaveDontShowChoice();

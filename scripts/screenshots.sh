@@ -4,6 +4,7 @@
 # <build folder>/screenshots/<dpi>/<name>.png, for people to look at.
 # Each program lists its shots in <folder>/screenshots.sh, sourced here, with:
 #   shot <name> <program> [arguments...]     (program: a Windows path or a path in the build)
+#   test_shots <test program> <test filter>  (the shots the tests save of what they check)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -42,6 +43,21 @@ shot() {
   else
     echo "  $name: no screenshot" >&2
   fi
+}
+
+# High contrast cannot be turned on in Wine: the dialogs' tests turn it on for their own
+# process, check the colours and save each window they checked when SUITE_SHOT_FOLDER is set.
+test_shots() {
+  local bmp
+  if ! (export SUITE_SHOT_FOLDER="Z:${out//\//\\}" && wine "$1" --gtest_filter="$2" >/dev/null 2>&1); then
+    echo "  $2: a check failed" >&2
+  fi
+  for bmp in "$out"/*.bmp; do
+    [ -f "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png"
+    rm -f "$bmp"
+    echo "  ${bmp%.bmp}.png"
+  done
 }
 
 for dpi in 96 144; do

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ColourScheme.h"
 #include "GaugeGeometry.h"
 #include "resource.h"
 
@@ -66,6 +67,12 @@ bool BatteryGauge::Prepare(HWND hDialog, HWND hArea, HWND hLevelValue, HWND hLev
 }
 
 void BatteryGauge::DrawFrame(HDC hDC, int nWidth) const {
+    if (crvUiVista::ColourScheme::IsHighContrast()) {
+        // A frame line in the text colour around the window colour the area is filled with.
+        const RECT frame{0, GaugeGeometry::kFrameTop, nWidth, GaugeGeometry::kFrameTop + GaugeGeometry::kFrameHeight};
+        ::FrameRect(hDC, &frame, ::GetSysColorBrush(COLOR_WINDOWTEXT));
+        return;
+    }
     const OwnedMemoryDc sourceDc(::CreateCompatibleDC(hDC));
     const auto draw = [&](UINT nId, int x) {
         const OwnedBitmap bitmap = crvUiVista::LoadBitmapResource(m_hImages, nId);
@@ -88,6 +95,10 @@ void BatteryGauge::DrawFrame(HDC hDC, int nWidth) const {
 }
 
 void BatteryGauge::FillTo(int nFrom, int nTo, UINT nTileId) const {
+    if (crvUiVista::ColourScheme::IsHighContrast()) {
+        FillInSystemColours(nFrom, nTo, nTileId == IDB_GAUGE_LIMIT);
+        return;
+    }
     const OwnedBitmap tile = crvUiVista::LoadBitmapResource(m_hImages, nTileId);
     if (!tile || nTo <= nFrom) return;
     const OwnedMemoryDc sourceDc(::CreateCompatibleDC(m_gaugeDc.get()));
@@ -99,6 +110,23 @@ void BatteryGauge::FillTo(int nFrom, int nTo, UINT nTileId) const {
     }
 }
 
+// The level in the selection colour; the part below the limit hatched in the text colour, so
+// that it stands apart from the level in any scheme.
+void BatteryGauge::FillInSystemColours(int nFrom, int nTo, bool bBelowLimit) const {
+    if (nTo <= nFrom) return;
+    const RECT part{nFrom, m_rcBar.top, nTo, m_rcBar.top + GaugeGeometry::kFillHeight};
+    if (!bBelowLimit) {
+        ::FillRect(m_gaugeDc.get(), &part, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+        return;
+    }
+    const crvUiVista::OwnedBrush hatch(::CreateHatchBrush(HS_BDIAGONAL, ::GetSysColor(COLOR_WINDOWTEXT)));
+    const int previousMode = ::SetBkMode(m_gaugeDc.get(), OPAQUE);
+    const COLORREF previousColour = ::SetBkColor(m_gaugeDc.get(), ::GetSysColor(COLOR_WINDOW));
+    ::FillRect(m_gaugeDc.get(), &part, hatch.get());
+    ::SetBkColor(m_gaugeDc.get(), previousColour);
+    ::SetBkMode(m_gaugeDc.get(), previousMode);
+}
+
 void BatteryGauge::DrawMarker(int nPoint, UINT nBitmapId, UINT nMaskId) const {
     const OwnedBitmap marker = crvUiVista::LoadBitmapResource(m_hImages, nBitmapId);
     // The mask as a device-dependent monochrome bitmap, which is what MaskBlt takes.
@@ -108,8 +136,12 @@ void BatteryGauge::DrawMarker(int nPoint, UINT nBitmapId, UINT nMaskId) const {
     const OwnedMemoryDc sourceDc(::CreateCompatibleDC(m_gaugeDc.get()));
     SelectionScope selected(sourceDc.get(), marker.get());
     const SIZE size = crvUiVista::BitmapSize(marker.get());
+    // In high contrast the marker's shape is filled with the text colour.
+    const bool bHighContrast = crvUiVista::ColourScheme::IsHighContrast();
+    SelectionScope brush(m_gaugeDc.get(), bHighContrast ? ::GetSysColorBrush(COLOR_WINDOWTEXT)
+                                                        : ::GetCurrentObject(m_gaugeDc.get(), OBJ_BRUSH));
     ::MaskBlt(m_gaugeDc.get(), nPoint - GaugeGeometry::kMarkerHalfWidth, 0, size.cx, size.cy, sourceDc.get(), 0, 0,
-              mask.get(), 0, 0, MAKEROP4(SRCCOPY, kKeepDestination));
+              mask.get(), 0, 0, MAKEROP4(bHighContrast ? PATCOPY : SRCCOPY, kKeepDestination));
 }
 
 void BatteryGauge::Redraw(bool bShowLimit, int nLimit, bool bDragging, int nPrevLimit) {

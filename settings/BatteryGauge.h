@@ -1,8 +1,8 @@
 #pragma once
 // The battery gauge under the lower-limit slider: the current level in green, the part below
 // the limit in red while operation on battery is active, a marker at each point, and the
-// level written under its marker. Drawn off-screen from the program's bitmaps and copied to
-// the dialog when it paints.
+// level written under its marker. Drawn off-screen from the program's bitmaps (in high
+// contrast, in the system's colours) and copied to the dialog when it paints.
 #include <windows.h>
 
 #include "GdiObject.h"
@@ -38,6 +38,7 @@ public:
 private:
     void DrawFrame(HDC hDC, int nWidth) const;
     void FillTo(int nFrom, int nTo, UINT nTileId) const;
+    void FillInSystemColours(int nFrom, int nTo, bool bBelowLimit) const;
     void DrawMarker(int nPoint, UINT nBitmapId, UINT nMaskId) const;
     void PlaceLevelLabels() const;
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "ColourScheme.h"
 #include "GaugeGeometry.h"
 #include "ImageHelper.h"
 #include "SuiteProgram.h"
@@ -13,6 +14,8 @@
 #include "StartupTrace.h"
 #include "resource.h"
 
+using crvUiVista::BackgroundPanel;
+using crvUiVista::ColourScheme;
 using crvUiVista::OwnedBitmap;
 using crvUiVista::OwnedMemoryDc;
 using crvUiVista::Scaled;
@@ -91,6 +94,8 @@ BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, CDialog)
     ON_WM_PAINT()
     ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 CNodwellSimpleDlg::CNodwellSimpleDlg(CWnd* pParent) : CDialog(IDD_NODWELL_DIALOG, pParent) {
@@ -143,24 +148,21 @@ BOOL CNodwellSimpleDlg::OnInitDialog() {
     FitTitle();
     LayOutFooterAndBackground();
     crvUiVista::StartupMark(L"layout of title, footer and background");
-    MakePicture(m_headerImage, IDC_HEADER_PICTURE, IDB_HEADER, crvUiVista::BackgroundPanel::kHeaderColour,
-                Gdiplus::InterpolationModeHighQualityBilinear, true);
+    MakeHeaderPicture();
     crvUiVista::StartupMark(L"header picture");
     LayOutBatteryGroup();
     LayOutChargeGroup();
     PlaceGauge();
     LayOutMusicGroup();
     crvUiVista::StartupMark(L"group layouts");
-    MakePicture(m_chargeImage, IDC_CHARGE_PICTURE, IDB_CHARGE, RGB(255, 255, 255),
-                Gdiplus::InterpolationModeHighQualityBicubic, false);
-    MakePicture(m_musicImage, IDC_MUSIC_PICTURE, IDB_MUSIC, RGB(255, 255, 255),
-                Gdiplus::InterpolationModeHighQualityBicubic, false);
+    MakeGroupPictures();
     crvUiVista::StartupMark(L"charge and music pictures");
 
     ShowInformationAtStart();
     SetTabOrder();
     m_powerSettings.Register(m_hWnd);
     m_limitSlider.SetCallback(&CNodwellSimpleDlg::OnSliderPosition, this);
+    if (ColourScheme::IsHighContrast()) ColourScheme::Follow(m_hWnd);
     if (m_pInstance) m_pInstance->PublishWindow(m_hWnd);
     crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;
@@ -465,10 +467,30 @@ void CNodwellSimpleDlg::PlaceGauge() {
     RECT area = GaugeGeometry::PlaceArea(channel, thumb, m_limitSlider.GetWindowRect().bottom, m_nScale);
     ScreenToClient(area);
     GetDlgItem(IDC_GAUGE)->MoveWindow(area, FALSE);
+    PrepareGauge();
+}
+
+// Also when the colour scheme changes: the empty frame is drawn once, in the scheme's colours.
+void CNodwellSimpleDlg::PrepareGauge() {
     if (m_gauge.Prepare(m_hWnd, ::GetDlgItem(m_hWnd, IDC_GAUGE), ::GetDlgItem(m_hWnd, IDC_LEVEL_VALUE),
                         ::GetDlgItem(m_hWnd, IDC_LEVEL_LABEL), m_panel.GetBodyBrush(), AfxGetInstanceHandle())) {
         RedrawGauge();
     }
+}
+
+// The pictures are drawn once, on the colour of the area under them, which the scheme decides.
+void CNodwellSimpleDlg::MakeHeaderPicture() {
+    MakePicture(m_headerImage, IDC_HEADER_PICTURE, IDB_HEADER,
+                ColourScheme::Pick(BackgroundPanel::kHeaderColour, BackgroundPanel::kHeaderSysColour),
+                Gdiplus::InterpolationModeHighQualityBilinear, true);
+}
+
+void CNodwellSimpleDlg::MakeGroupPictures() {
+    const COLORREF crBody = ColourScheme::Pick(BackgroundPanel::kBodyColour, BackgroundPanel::kBodySysColour);
+    MakePicture(m_chargeImage, IDC_CHARGE_PICTURE, IDB_CHARGE, crBody, Gdiplus::InterpolationModeHighQualityBicubic,
+                false);
+    MakePicture(m_musicImage, IDC_MUSIC_PICTURE, IDB_MUSIC, crBody, Gdiplus::InterpolationModeHighQualityBicubic,
+                false);
 }
 
 void CNodwellSimpleDlg::MakePicture(OwnedBitmap& surface, int nAreaId, UINT nBitmapId, COLORREF background,
@@ -695,17 +717,20 @@ void CNodwellSimpleDlg::OnPaint() {
 HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     ::SetBkMode(hDC, TRANSPARENT);
     if (nCtlColor != CTLCOLOR_STATIC) return reinterpret_cast<HBRUSH>(Default());
+    // In high contrast every text takes the text colour of the area it stands on.
+    const bool bHighContrast = ColourScheme::IsHighContrast();
     switch (pWnd ? pWnd->GetDlgCtrlID() : 0) {
         case IDC_HEADER_PICTURE:
         case IDC_HEADER_TITLE:
         case IDC_HEADER_DESCRIPTION:
+            if (bHighContrast) ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
             return m_panel.GetHeaderBrush();
         case IDC_MODE_LABEL:
         case IDC_LIMIT_LABEL:
         case IDC_LEVEL_LABEL:
         case IDC_CHARGE_DESCRIPTION:
         case IDC_MUSIC_DESCRIPTION:
-            ::SetTextColor(hDC, kBodyLabelColour);
+            ::SetTextColor(hDC, ColourScheme::Pick(kBodyLabelColour, COLOR_WINDOWTEXT));
             return m_panel.GetBodyBrush();
         case IDC_CHARGE_FRAME:
         case IDC_CHARGE_CHECK:
@@ -716,11 +741,29 @@ HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
         case IDC_LEVEL_VALUE:
         case IDC_MUSIC_FRAME:
         case IDC_MUSIC_CHECK:
+            if (bHighContrast) ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
             return m_panel.GetBodyBrush();
         default:
             // Picture areas show what the dialog paints under them.
             return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
     }
+}
+
+LRESULT CNodwellSimpleDlg::OnSysColorChange(WPARAM, LPARAM) {
+    FollowColourScheme();
+    return 0;
+}
+
+LRESULT CNodwellSimpleDlg::OnSettingChange(WPARAM wParam, LPARAM) {
+    if (wParam == SPI_SETHIGHCONTRAST) FollowColourScheme();
+    return 0;
+}
+
+void CNodwellSimpleDlg::FollowColourScheme() {
+    MakeHeaderPicture();
+    MakeGroupPictures();
+    PrepareGauge();
+    ColourScheme::Follow(m_hWnd);
 }
 
 void CNodwellSimpleDlg::OnDestroy() {

@@ -65,6 +65,9 @@ private:
     void LayOutChargeGroup();
     void LayOutMusicGroup();
     void PlaceGauge();
+    void PrepareGauge();
+    void MakeHeaderPicture();
+    void MakeGroupPictures();
     void MakePicture(crvUiVista::OwnedBitmap& surface, int nAreaId, UINT nBitmapId, COLORREF background,
                      Gdiplus::InterpolationMode mode, bool bSquare);
 
@@ -98,6 +101,9 @@ private:
     void OnPaint();
     HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    void FollowColourScheme();
 
     SettingsModel m_model;
     SingleInstance* m_pInstance = nullptr;

@@ -1,6 +1,6 @@
 # Screenshots of the settings program (sourced by scripts/screenshots.sh): the three layouts,
-# the German dialog, and message 502 with the dialog it leaves. Each shot sets the simulated
-# machine first.
+# the German dialog, message 502 with the dialog it leaves, and the three layouts in high
+# contrast. Each shot sets the simulated machine first.
 sim='HKCU\Software\Corvane\NodwellSim'
 acpi_battery='HKLM\SYSTEM\CurrentControlSet\Enum\ACPI\PNP0C0A'
 
@@ -47,3 +47,4 @@ shot settings-german "$suite\\Nodwell.exe" /p:7 /s:1 /noinfo
 settings_machine 1 1 InitializeDll
 settings_shot_message_box settings-502 "$suite\\Nodwell.exe" /noinfo
 settings_machine 1 1
+test_shots "$SUITE_BUILD/settings/tests/settings_tests.exe" 'SettingsDialogTest.HighContrast*'

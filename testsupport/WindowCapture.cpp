@@ -5,18 +5,20 @@
 
 namespace testsupport {
 
-bool CaptureWindow(HWND window, const std::filesystem::path& bmpFile) {
+bool CaptureWindow(HWND window, const std::filesystem::path& bmpFile, CaptureSource source) {
     RECT rect{};
     if (!GetWindowRect(window, &rect)) return false;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return false;
 
-    HDC screen = GetDC(nullptr);
+    const bool fromScreen = source == CaptureSource::Screen;
+    HWND owner = fromScreen ? nullptr : window;
+    HDC screen = fromScreen ? GetDC(nullptr) : GetWindowDC(window);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, fromScreen ? rect.left : 0, fromScreen ? rect.top : 0, SRCCOPY);
     SelectObject(memory, previous);
 
     BITMAPINFOHEADER info{};
@@ -33,7 +35,7 @@ bool CaptureWindow(HWND window, const std::filesystem::path& bmpFile) {
                                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == height;
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(owner, screen);
     if (!read) return false;
 
     BITMAPFILEHEADER header{};

@@ -1,5 +1,7 @@
 #include "BackgroundPanel.h"
 
+#include "ColourScheme.h"
+
 namespace crvUiVista {
 
 namespace {
@@ -23,14 +25,25 @@ void BackgroundPanel::SetRects(const RECT& rcClient, const RECT& rcBody, const R
     m_rcThirdArea = rcThirdArea;
 }
 
+HBRUSH BackgroundPanel::GetHeaderBrush() const {
+    return ColourScheme::PickBrush(m_headerBrush.get(), kHeaderSysColour);
+}
+
+HBRUSH BackgroundPanel::GetBodyBrush() const { return ColourScheme::PickBrush(m_bodyBrush.get(), kBodySysColour); }
+
 void BackgroundPanel::Paint(HDC hDC) const {
-    ::FillRect(hDC, &m_rcClient, m_headerBrush.get());
-    if (!::IsRectEmpty(&m_rcThirdArea)) ::FillRect(hDC, &m_rcThirdArea, m_thirdAreaBrush.get());
-    ::FillRect(hDC, &m_rcBody, m_bodyBrush.get());
-    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.top - 2, kDarkLineColour);
-    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.top - 1, kLightLineColour);
-    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.bottom, kLightLineColour);
-    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.bottom + 1, kDarkLineColour);
+    ::FillRect(hDC, &m_rcClient, GetHeaderBrush());
+    if (!::IsRectEmpty(&m_rcThirdArea)) {
+        ::FillRect(hDC, &m_rcThirdArea, ColourScheme::PickBrush(m_thirdAreaBrush.get(), kHeaderSysColour));
+    }
+    ::FillRect(hDC, &m_rcBody, GetBodyBrush());
+    // In high contrast one line in the text colour parts the body from the bands.
+    const COLORREF crDark = ColourScheme::Pick(kDarkLineColour, COLOR_WINDOWTEXT);
+    const COLORREF crLight = ColourScheme::Pick(kLightLineColour, kBodySysColour);
+    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.top - 2, crDark);
+    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.top - 1, crLight);
+    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.bottom, crLight);
+    DrawLine(hDC, m_rcBody.left, m_rcBody.right, m_rcBody.bottom + 1, crDark);
 }
 
 }  // namespace crvUiVista

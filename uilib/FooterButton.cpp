@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ColourScheme.h"
 #include "GdiObject.h"
 #include "Scale.h"
 #include "UiResourceTable.h"
@@ -53,7 +54,14 @@ int FooterButton::GetPreferredWidth() const {
 
 bool FooterButton::Draw(const DRAWITEMSTRUCT& item) const {
     if (!m_hWnd || item.hwndItem != m_hWnd) return false;
-    DrawFace(item.hDC, item.rcItem, FaceId(item.itemState));
+    if (ColourScheme::IsHighContrast()) {
+        // A plain button in the system's colours instead of the bitmap faces.
+        RECT face = item.rcItem;
+        ::DrawFrameControl(item.hDC, &face, DFC_BUTTON,
+                           DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
+    } else {
+        DrawFace(item.hDC, item.rcItem, FaceId(item.itemState));
+    }
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
         ::InflateRect(&focus, -1, -1);
@@ -95,11 +103,11 @@ void FooterButton::DrawFace(HDC hDC, const RECT& rcItem, UINT nFaceId) const {
 void FooterButton::DrawCaption(HDC hDC, const RECT& rcItem, UINT nItemState) const {
     const std::wstring text = WindowText(m_hWnd);
     if (text.empty()) return;
-    COLORREF colour = kTextColour;
+    COLORREF colour = ColourScheme::Pick(kTextColour, COLOR_BTNTEXT);
     if (nItemState & ODS_SELECTED) {
-        colour = kPressedTextColour;
+        colour = ColourScheme::Pick(kPressedTextColour, COLOR_BTNTEXT);
     } else if (nItemState & ODS_DISABLED) {
-        colour = kDisabledTextColour;
+        colour = ColourScheme::Pick(kDisabledTextColour, COLOR_GRAYTEXT);
     }
     SelectionScope font(hDC, GetFont());
     const int previousMode = ::SetBkMode(hDC, TRANSPARENT);

@@ -1,5 +1,7 @@
 #include "HeaderBanner.h"
 
+#include "BackgroundPanel.h"
+#include "ColourScheme.h"
 #include "ImageHelper.h"
 #include "Scale.h"
 #include "UiResourceTable.h"
@@ -33,6 +35,26 @@ void HeaderBanner::OnNcCalcSize(NCCALCSIZE_PARAMS* pParams) const {
     Paint();
 }
 
+void HeaderBanner::DrawBitmaps(HDC hSurface, HDC hSource, int nWidth, int nHeight) const {
+    const bool scaled = m_nScale > kBaseScale;
+    const int endWidth = scaled ? Scaled(m_endSize.cx, m_nScale) : m_endSize.cx;
+    const int fillWidth = nWidth - endWidth;
+    {
+        SelectionScope fillSelected(hSource, m_fill.get());
+        const SIZE fillSize = BitmapSize(m_fill.get());
+        ::StretchBlt(hSurface, 0, 0, fillWidth, nHeight, hSource, 0, 0, fillSize.cx, fillSize.cy, SRCCOPY);
+    }
+    if (scaled) {
+        const HeaderBannerSet& banner = GetHeaderBannerSet();
+        const RECT endRect{fillWidth, 0, nWidth, nHeight};
+        DrawResourceBitmap(hSurface, endRect, banner.hModule, banner.nEndId,
+                           Gdiplus::InterpolationModeHighQualityBicubic);
+    } else {
+        SelectionScope endSelected(hSource, m_end.get());
+        ::BitBlt(hSurface, fillWidth, 0, endWidth, nHeight, hSource, 0, 0, SRCCOPY);
+    }
+}
+
 void HeaderBanner::Paint() const {
     if (!m_hWnd) return;
     RECT client{};
@@ -48,23 +70,11 @@ void HeaderBanner::Paint() const {
     if (!surfaceDc || !surface || !sourceDc) return;
     SelectionScope surfaceSelected(surfaceDc.get(), surface.get());
 
-    const bool scaled = m_nScale > kBaseScale;
-    const int endWidth = scaled ? Scaled(m_endSize.cx, m_nScale) : m_endSize.cx;
-    const int fillWidth = width - endWidth;
-    {
-        SelectionScope fillSelected(sourceDc.get(), m_fill.get());
-        const SIZE fillSize = BitmapSize(m_fill.get());
-        ::StretchBlt(surfaceDc.get(), 0, 0, fillWidth, height, sourceDc.get(), 0, 0, fillSize.cx, fillSize.cy,
-                     SRCCOPY);
-    }
-    if (scaled) {
-        const HeaderBannerSet& banner = GetHeaderBannerSet();
-        const RECT endRect{fillWidth, 0, width, height};
-        DrawResourceBitmap(surfaceDc.get(), endRect, banner.hModule, banner.nEndId,
-                           Gdiplus::InterpolationModeHighQualityBicubic);
+    if (ColourScheme::IsHighContrast()) {
+        const RECT band{0, 0, width, height};
+        ::FillRect(surfaceDc.get(), &band, ::GetSysColorBrush(BackgroundPanel::kHeaderSysColour));
     } else {
-        SelectionScope endSelected(sourceDc.get(), m_end.get());
-        ::BitBlt(surfaceDc.get(), fillWidth, 0, endWidth, height, sourceDc.get(), 0, 0, SRCCOPY);
+        DrawBitmaps(surfaceDc.get(), sourceDc.get(), width, height);
     }
 
     // The client area's top-left corner in window coordinates.

@@ -1,7 +1,8 @@
 #pragma once
 // The decorative band drawn in a dialog's non-client area directly under its title: the end
-// picture at the right, the fill column stretched over the rest. The dialog hands its
-// non-client size and paint messages to the hooks below.
+// picture at the right, the fill column stretched over the rest; in high contrast the band
+// takes the header's system colour instead. The dialog hands its non-client size and paint
+// messages to the hooks below.
 #include <windows.h>
 
 #include "GdiObject.h"
@@ -27,6 +28,9 @@ public:
     void Paint() const;
 
 private:
+    // The fill stretched over the band and the end picture at its right end.
+    void DrawBitmaps(HDC hSurface, HDC hSource, int nWidth, int nHeight) const;
+
     HWND m_hWnd = nullptr;
     int m_nScale = 96;
     OwnedBitmap m_fill;

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "CNodwellInfoDlg.h"
+#include "HighContrastScheme.h"
 #include "HtmlResourceText.h"
 #include "LanguageModule.h"
 #include "RegistrySnapshot.h"
@@ -131,6 +133,45 @@ TEST_F(InfoDialog, EachModeShowsItsButtonsTextsAndFooterOrder) {
                 EXPECT_EQ(rcRight.left, rcFiller.right);
             }
             d.PostMessage(WM_CLOSE);
+        });
+    }
+}
+
+// High contrast turned on while the dialog is open, in both modes: only system colours then
+// (the picture and the page aside), every text in its area's text colour; the dialog's own
+// colours again once it is off.
+TEST_F(InfoDialog, HighContrastDrawsInSystemColoursInBothModesAndBackAgain) {
+    using Route = HighContrastScheme::Route;
+    const struct {
+        bool bSetupMode;
+        Route route;
+        const wchar_t* shot;
+        std::vector<int> buttons;
+    } modes[] = {
+        {false, Route::Colours, L"info-normal-high-contrast", {IDC_BUTTON_OK}},
+        {true, Route::Setting, L"info-setup-high-contrast", {IDC_BUTTON_SETUP_NOW, IDC_BUTTON_CANCEL}},
+    };
+    for (const auto& mode : modes) {
+        Run(mode.bSetupMode, [&](CScriptedInfoDlg& d) {
+            // Once the dialog shows.
+            RunLater(1, [&] {
+                const std::vector<RECT> unchecked = {ScreenRect(d.m_hWnd, IDC_HEADER_PICTURE),
+                                                     ScreenRect(d.m_hWnd, IDC_BROWSER)};
+                auto scheme = std::make_unique<HighContrastScheme>();
+                scheme->TurnOn(d.m_hWnd, mode.route);
+                const WindowPixels pixels(d.m_hWnd);
+                EXPECT_EQ(L"", pixels.FirstForeignPixel(PaintedArea(d.m_hWnd), unchecked)) << mode.shot;
+                std::vector<int> texts = {IDC_TITLE, IDC_DESCRIPTION, IDC_DONT_SHOW};
+                texts.insert(texts.end(), mode.buttons.begin(), mode.buttons.end());
+                for (const int nId : texts) {
+                    EXPECT_TRUE(pixels.Shows(ScreenRect(d.m_hWnd, nId), GetSysColor(COLOR_BTNTEXT))) << nId;
+                }
+                SaveShotIfAsked(d.m_hWnd, mode.shot);
+                scheme.reset();
+                RedrawWindow(d.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+                EXPECT_NE(L"", WindowPixels(d.m_hWnd).FirstForeignPixel(PaintedArea(d.m_hWnd), unchecked)) << mode.shot;
+                d.PostMessage(WM_CLOSE);
+            });
         });
     }
 }

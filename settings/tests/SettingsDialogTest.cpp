@@ -15,6 +15,7 @@
 #include "BatteryGauge.h"
 #include "CNodwellSimpleDlg.h"
 #include "GaugeGeometry.h"
+#include "HighContrastScheme.h"
 #include "LanguageModule.h"
 #include "ImageHelper.h"
 #include "ScriptedDialog.h"
@@ -537,4 +538,72 @@ TEST_F(SettingsDialogTest, LevelLabelsFollowTheLevelAndStopAtTheGaugesEdges) {
     gauge.Redraw(false, 10);
     EXPECT_EQ(L"0%", host.Text(host.value));
     EXPECT_EQ(SS_LEFT, host.Align(host.value));
+}
+
+// High contrast turned on while the dialog is open, in each layout: only system colours then
+// (the pictures aside), every text in the text colour of the area it stands on, the gauge in
+// the scheme's colours; the dialog's own colours again once it is off.
+TEST_F(SettingsDialogTest, HighContrastDrawsInSystemColoursInEveryLayoutAndBackAgain) {
+    struct Case {
+        DWORD music;
+        bool battery;
+        HighContrastScheme::Route route;
+        const wchar_t* shot;
+    };
+    struct Text {
+        int nId;
+        int nColour;
+    };
+    constexpr Text kTexts[] = {
+        {IDC_HEADER_TITLE, COLOR_BTNTEXT},         {IDC_HEADER_DESCRIPTION, COLOR_BTNTEXT},
+        {IDC_CHARGE_CHECK, COLOR_WINDOWTEXT},      {IDC_MODE_LABEL, COLOR_WINDOWTEXT},
+        {IDC_CHARGE_DESCRIPTION, COLOR_WINDOWTEXT}, {IDC_BATTERY_CHECK, COLOR_WINDOWTEXT},
+        {IDC_LIMIT_LABEL, COLOR_WINDOWTEXT},       {IDC_LIMIT_VALUE, COLOR_WINDOWTEXT},
+        {IDC_LEVEL_VALUE, COLOR_WINDOWTEXT},       {IDC_LEVEL_LABEL, COLOR_WINDOWTEXT},
+        {IDC_MUSIC_CHECK, COLOR_WINDOWTEXT},       {IDC_MUSIC_DESCRIPTION, COLOR_WINDOWTEXT},
+        {IDC_DEFAULT, COLOR_BTNTEXT},              {IDC_OK, COLOR_BTNTEXT},
+        {IDC_APPLY, COLOR_GRAYTEXT},  // unavailable until something changes
+    };
+    machine.SetDword(L"CurrentMode", 4);
+    machine.SetDword(L"BatteryEnabled", 1);
+    machine.SetDword(L"BatteryLimit", 20);
+    using Route = HighContrastScheme::Route;
+    for (const Case& c : {Case{1, true, Route::Colours, L"settings-full-high-contrast"},
+                          Case{0, true, Route::Setting, L"settings-without-music-high-contrast"},
+                          Case{1, false, Route::Colours, L"settings-battery-less-high-contrast"}}) {
+        machine.SetDword(L"SupportMusic", c.music);
+        AcpiBatteryKey key(c.battery);
+        Run([&](ScriptedDialog& dialog) {
+            std::vector<RECT> pictures;
+            for (int nId : {IDC_HEADER_PICTURE, IDC_CHARGE_PICTURE, IDC_MUSIC_PICTURE}) {
+                pictures.push_back(ScreenRect(dialog.m_hWnd, nId));
+            }
+            auto scheme = std::make_unique<HighContrastScheme>();
+            scheme->TurnOn(dialog.m_hWnd, c.route);
+            const WindowPixels pixels(dialog.m_hWnd);
+            EXPECT_EQ(L"", pixels.FirstForeignPixel(PaintedArea(dialog.m_hWnd), pictures)) << c.shot;
+            for (const Text& text : kTexts) {
+                if (!dialog.Visible(text.nId)) continue;
+                EXPECT_TRUE(pixels.Shows(ScreenRect(dialog.m_hWnd, text.nId), ::GetSysColor(text.nColour)))
+                    << text.nId << " " << c.shot;
+            }
+            if (c.battery) {
+                // The level (60) in the selection colour, the part below the limit hatched.
+                const BatteryGauge& gauge = dialog.GetGauge();
+                const RECT bar = gauge.GetBar();
+                const int y = (bar.top + bar.bottom) / 2;
+                const auto at = [&](int nPercent) {
+                    return ::GetPixel(gauge.GetSurfaceDc(), GaugeGeometry::PercentPoint(bar, nPercent), y);
+                };
+                EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), at(45));
+                EXPECT_EQ(::GetSysColor(COLOR_WINDOW), at(80));
+                EXPECT_NE(at(45), at(10));
+            }
+            SaveShotIfAsked(dialog.m_hWnd, c.shot);
+            scheme.reset();
+            ::RedrawWindow(dialog.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            const WindowPixels normal(dialog.m_hWnd);
+            EXPECT_NE(L"", normal.FirstForeignPixel(PaintedArea(dialog.m_hWnd), pictures)) << c.shot;
+        });
+    }
 }
