@@ -18,7 +18,8 @@ const wchar_t* skipBlanks(const wchar_t* text) {
 
 }  // namespace
 
-std::wstring descriptionPath(const std::wstring& programFolder, const wchar_t* programPath, const wchar_t* commandLine) {
+std::wstring descriptionPath(const std::wstring& programFolder, const wchar_t* programPath,
+                             const wchar_t* commandLine) {
     const wchar_t* argument = skipBlanks(commandLine ? commandLine : L"");
     return programFolder + L"\\" + (*argument ? std::wstring(argument) : defaultDescriptionName(programPath));
 }

@@ -6,4 +6,5 @@
 // it skipped; without one, the program's own file name with "ini" for its last three
 // characters (x.exe reads x.ini). The path is built without a length limit, so an overlong
 // argument names no existing file rather than a cut one.
-std::wstring descriptionPath(const std::wstring& programFolder, const wchar_t* programPath, const wchar_t* commandLine);
+std::wstring descriptionPath(const std::wstring& programFolder, const wchar_t* programPath,
+                             const wchar_t* commandLine);

@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const std::uint8_t claim = input.Byte();  // what the reader says it needs: the truth, or a few bytes off
     const DWORD dwError = input.Byte() < 224 ? ERROR_INSUFFICIENT_BUFFER : ERROR_INVALID_DATA;
     const std::vector<std::uint8_t> data = input.Rest();
-    // A few bytes off at most: no property needs more than memory holds.
-    const DWORD cbClaimed = static_cast<DWORD>(std::max<int>(0, static_cast<int>(data.size()) + (claim < 128 ? 0 : claim % 16 - 8)));
+    // Never more than a few bytes off: no property the system holds asks for more than memory.
+    const int nOff = claim < 128 ? 0 : claim % 16 - 8;
+    const DWORD cbClaimed = static_cast<DWORD>(std::max<int>(0, static_cast<int>(data.size()) + nOff));
 
     bool bGiven = false;
     const auto read = [&](DWORD* pdwType, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbRequired) -> BOOL {

@@ -95,6 +95,7 @@ int wmain(int argc, wchar_t** argv) {
     ::SetErrorMode(SEM_NOGPFAULTERRORBOX);
 
     std::vector<fuzz::Bytes> corpus = ReadCorpus(argv[1]);
+    const std::size_t nCorpus = corpus.size();
     for (const auto& input : corpus) Run(input);
     if (corpus.empty()) corpus.emplace_back();
 
@@ -110,7 +111,7 @@ int wmain(int argc, wchar_t** argv) {
         Run(input);
     }
     g_pCurrent = nullptr;
-    std::printf("%u corpus inputs and %lu new ones in %.1f s: no fault\n", static_cast<unsigned>(corpus.size()),
+    std::printf("%u corpus inputs and %lu new ones in %.1f s: no fault\n", static_cast<unsigned>(nCorpus),
                 nDone, (::GetTickCount64() - nStart) / 1000.0);
     return 0;
 }

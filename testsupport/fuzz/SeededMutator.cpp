@@ -31,7 +31,8 @@ void SeededMutator::MutateOnce(Bytes& input, const Bytes& other) {
             input.insert(input.begin() + nAt, kInteresting[Below(std::size(kInteresting))]);
             break;
         case 3:  // erase a run
-            input.erase(input.begin() + nAt, input.begin() + nAt + Below(std::min<std::size_t>(input.size() - nAt, 8) + 1));
+            input.erase(input.begin() + nAt,
+                        input.begin() + nAt + Below(std::min<std::size_t>(input.size() - nAt, 8) + 1));
             break;
         case 4: {  // repeat a run, to reach lengths and counts that seeds lack
             const std::size_t nLength = Below(std::min<std::size_t>(input.size() - nAt, 64) + 1);

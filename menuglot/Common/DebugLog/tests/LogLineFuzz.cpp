@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const LogSite site{file.Get(), line, function.Get(), tag.Get(), static_cast<LogLevel>(choice % 4)};
 
     wchar_t text[kLogLineBufferSize];
-    const std::size_t length = Build(text, static_cast<StampMode>(choice / 4 % 4), choice & 0x80, site, L"%s", message.Get());
+    const auto stamp = static_cast<StampMode>(choice / 4 % 4);
+    const std::size_t length = Build(text, stamp, choice & 0x80, site, L"%s", message.Get());
     FUZZ_CHECK(length >= 1 && length <= kLogLineBufferSize - 1);
     FUZZ_CHECK(text[length] == L'\0' && text[length - 1] == L'\n');
     FUZZ_CHECK(std::wstring(text, length).find(L'\n') == length - 1);
