@@ -75,8 +75,10 @@ for entry in "${native_targets[@]}"; do
   build_native "$name" "$sources" "$includes" "$native_out"
   mkdir -p "$native_out/$name-corpus"
   echo "== $name (native)"
-  if "$native_out/$name" -max_total_time="$seconds" -max_len=4096 -artifact_prefix="$native_out/$name-" \
-       -print_final_stats=1 "$native_out/$name-corpus" "$corpus" >"$native_out/$name.log" 2>&1; then
+  # Value profiles reward inputs that come nearer to a comparison's other side, which finds
+  # limits such as the end of the firmware's table that no new branch leads to.
+  if "$native_out/$name" -max_total_time="$seconds" -max_len=4096 -use_value_profile=1 \
+       -artifact_prefix="$native_out/$name-" -print_final_stats=1 "$native_out/$name-corpus" "$corpus" >"$native_out/$name.log" 2>&1; then
     grep -E '^stat::number_of_executed_units|^Done' "$native_out/$name.log" || true
   else
     tail -30 "$native_out/$name.log"
