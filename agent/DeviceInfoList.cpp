@@ -12,18 +12,25 @@ DeviceInfoList::~DeviceInfoList() {
 }
 
 bool ReadDeviceIdString(HDEVINFO hDevInfo, SP_DEVINFO_DATA* pDevInfoData, DWORD dwProperty, std::wstring* pText) {
+    return ReadDeviceIdText(
+        [&](DWORD* pdwType, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbRequired) {
+            return ::SetupDiGetDeviceRegistryPropertyW(hDevInfo, pDevInfoData, dwProperty, pdwType, pBuffer, cbBuffer,
+                                                       pcbRequired);
+        },
+        pText);
+}
+
+bool ReadDeviceIdText(const PropertyReader& read, std::wstring* pText) {
     if (!pText) return false;
     pText->clear();
     std::vector<BYTE> buffer;
     DWORD dwType = 0;
     DWORD cbRequired = 0;
-    BOOL bRead = ::SetupDiGetDeviceRegistryPropertyW(hDevInfo, pDevInfoData, dwProperty, &dwType, nullptr, 0,
-                                                     &cbRequired);
+    BOOL bRead = read(&dwType, nullptr, 0, &cbRequired);
     // Grow while the property asks for more; a size that does not grow would loop for ever.
     while (!bRead && ::GetLastError() == ERROR_INSUFFICIENT_BUFFER && cbRequired > buffer.size()) {
         buffer.assign(cbRequired, 0);
-        bRead = ::SetupDiGetDeviceRegistryPropertyW(hDevInfo, pDevInfoData, dwProperty, &dwType, buffer.data(),
-                                                    static_cast<DWORD>(buffer.size()), &cbRequired);
+        bRead = read(&dwType, buffer.data(), static_cast<DWORD>(buffer.size()), &cbRequired);
     }
     if (!bRead || buffer.empty()) return false;
     if (dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ) {

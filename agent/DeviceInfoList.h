@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <setupapi.h>
 
+#include <functional>
 #include <string>
 
 class DeviceInfoList {
@@ -31,3 +32,10 @@ private:
 // ids) its first, most specific string. Succeeds with an empty text for a property of
 // another type; fails when the property cannot be read or pText is null.
 bool ReadDeviceIdString(HDEVINFO hDevInfo, SP_DEVINFO_DATA* pDevInfoData, DWORD dwProperty, std::wstring* pText);
+
+// One read of the property as SetupDiGetDeviceRegistryPropertyW makes it: type, buffer and
+// its size, and the size the property needs; FALSE with the error set when it fails.
+using PropertyReader = std::function<BOOL(DWORD* pdwType, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbRequired)>;
+
+// ReadDeviceIdString over any reader.
+bool ReadDeviceIdText(const PropertyReader& read, std::wstring* pText);

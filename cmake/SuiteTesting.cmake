@@ -43,3 +43,17 @@ function(suite_add_gtest_german_user target filter)
                        TEST_FILTER "${filter}"
                        PROPERTIES FIXTURES_REQUIRED installed_suite ENVIRONMENT "LC_ALL=de_DE.UTF-8")
 endfunction()
+
+# suite_add_fuzz_target(<target> SOURCES ... [LIBRARIES ...] CORPUS <folder>)
+# A fuzz target, run under Wine by the test of its name: every input of its corpus folder,
+# then SUITE_FUZZ_RUNS inputs made from a fixed seed, each ending at a no-access page.
+# scripts/fuzz.sh runs the same test at length.
+set(SUITE_FUZZ_RUNS 20000 CACHE STRING "New inputs each fuzz target tries in the test run")
+function(suite_add_fuzz_target target)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_options(${target} PRIVATE -municode)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} fuzz_runner)
+  add_test(NAME ${target}
+           COMMAND ${target} "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_CORPUS}" --runs ${SUITE_FUZZ_RUNS} --seed 1)
+endfunction()

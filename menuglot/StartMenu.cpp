@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Common/DebugLog/DebugLog.h"
+#include "DescriptionPath.h"
 #include "DesktopIniInfo.h"
 #include "Ini.h"
 
@@ -18,18 +19,6 @@ constexpr int kDescriptionMissing = -1;
 
 LogSite site(int line, LogLevel level) { return LogSite{kLogSourceFile, line, kFunction, L"", level}; }
 
-// The description file names itself after the program: x.exe reads x.ini.
-std::wstring defaultDescriptionName(const wchar_t* modulePath) {
-    std::wstring name = PathFindFileNameW(modulePath);
-    if (name.size() >= 3) name.replace(name.size() - 3, 3, L"ini");
-    return name;
-}
-
-const wchar_t* skipBlanks(const wchar_t* text) {
-    while (*text == L' ' || *text == L'\t') ++text;
-    return text;
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
@@ -40,12 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     PathRemoveFileSpecW(szModuleFilePath);
     writeLog(site(__LINE__, LogLevel::Trace), L"%s = %s", L"szModuleFilePath", szModuleFilePath);
 
-    // The argument is always taken relative to the program folder, quotes and all. The path is
-    // built without a length limit, so an overlong argument names no existing file rather than
-    // a cut one.
-    const wchar_t* argument = skipBlanks(commandLine ? commandLine : L"");
-    const std::wstring szIniFilePath = std::wstring(szModuleFilePath) + L"\\" +
-                                       (*argument ? std::wstring(argument) : defaultDescriptionName(modulePath));
+    const std::wstring szIniFilePath = descriptionPath(szModuleFilePath, modulePath, commandLine);
     writeLog(site(__LINE__, LogLevel::Trace), L"%s = %s", L"szIniFilePath", szIniFilePath.c_str());
 
     if (!PathFileExistsW(szIniFilePath.c_str())) {

@@ -46,7 +46,10 @@ static void AnswerRead(const FIRMWARE *firmware, ULONG reg, ULONG selector, ULON
     }
 }
 
-NTSTATUS AnswerRequest(const FIRMWARE *firmware, const ULONG *request, ULONG *answer)
+/* Writes the answer to request into answer (both PWRIO_BLOCK_WORDS words; they may not
+   overlap). Returns STATUS_IO_DEVICE_ERROR, leaving answer unwritten, when the firmware
+   is set to fail the request's function; STATUS_SUCCESS otherwise, refusals included. */
+static NTSTATUS AnswerRequest(const FIRMWARE *firmware, const ULONG *request, ULONG *answer)
 {
     const ULONG function = request[PWRIO_WORD_FUNCTION];
 
@@ -71,5 +74,24 @@ NTSTATUS AnswerRequest(const FIRMWARE *firmware, const ULONG *request, ULONG *an
         answer[PWRIO_ANSWER_STATUS] = PWRIO_STATUS_REFUSED;
         break;
     }
+    return STATUS_SUCCESS;
+}
+
+NTSTATUS AnswerBlock(const FIRMWARE *firmware, ULONG inputLength, ULONG outputLength, ULONG *block,
+                     ULONG_PTR *answered)
+{
+    ULONG request[PWRIO_BLOCK_WORDS];
+    ULONG answer[PWRIO_BLOCK_WORDS];
+    NTSTATUS status;
+
+    *answered = 0;
+    if (inputLength < PWRIO_BLOCK_BYTES || outputLength < PWRIO_BLOCK_BYTES)
+        return STATUS_BUFFER_TOO_SMALL;
+    RtlCopyMemory(request, block, PWRIO_BLOCK_BYTES);
+    status = AnswerRequest(firmware, request, answer);
+    if (!NT_SUCCESS(status))
+        return status;
+    RtlCopyMemory(block, answer, PWRIO_BLOCK_BYTES);
+    *answered = PWRIO_BLOCK_BYTES;
     return STATUS_SUCCESS;
 }

@@ -3,7 +3,10 @@
 #include "Firmware.h"
 #include "PwrioProtocol.h"
 
-/* Writes the answer to request into answer (both PWRIO_BLOCK_WORDS words; they may not
-   overlap). Returns STATUS_IO_DEVICE_ERROR, leaving answer unwritten, when the firmware
-   is set to fail the request's function; STATUS_SUCCESS otherwise, refusals included. */
-NTSTATUS AnswerRequest(const FIRMWARE *firmware, const ULONG *request, ULONG *answer);
+/* Answers the block of one exchange in place. A block shorter than PWRIO_BLOCK_BYTES either
+   way is refused with STATUS_BUFFER_TOO_SMALL, and a failing function with
+   STATUS_IO_DEVICE_ERROR, both leaving the block as it was and *answered 0. Otherwise the
+   block's first PWRIO_BLOCK_BYTES bytes become the answer, a longer block keeps its tail,
+   and *answered is PWRIO_BLOCK_BYTES. */
+NTSTATUS AnswerBlock(const FIRMWARE *firmware, ULONG inputLength, ULONG outputLength, ULONG *block,
+                     ULONG_PTR *answered);

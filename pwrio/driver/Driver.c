@@ -33,29 +33,19 @@ static NTSTATUS NTAPI OnDeviceControl(PDEVICE_OBJECT device, PIRP irp)
 {
     const PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     const DEVICE_EXTENSION *extension = device->DeviceExtension;
-    /* Buffered transfer: one system buffer holds the request and receives the answer, and it
-       is as long as the longer of the two lengths the stack location gives. */
-    ULONG *block = irp->AssociatedIrp.SystemBuffer;
-    ULONG request[PWRIO_BLOCK_WORDS];
-    ULONG answer[PWRIO_BLOCK_WORDS];
     FIRMWARE firmware;
+    ULONG_PTR answered;
     NTSTATUS status;
 
     if (stack->Parameters.DeviceIoControl.IoControlCode != PWRIO_IOCTL_EXCHANGE)
         return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
-    if (stack->Parameters.DeviceIoControl.InputBufferLength < PWRIO_BLOCK_BYTES ||
-        stack->Parameters.DeviceIoControl.OutputBufferLength < PWRIO_BLOCK_BYTES)
-        return Complete(irp, STATUS_BUFFER_TOO_SMALL, 0);
-
-    RtlCopyMemory(request, block, PWRIO_BLOCK_BYTES);
     FirmwareRead(&extension->ParametersPath, &firmware);
-    status = AnswerRequest(&firmware, request, answer);
-    if (!NT_SUCCESS(status))
-        return Complete(irp, status, 0);
-
-    /* A longer block keeps its tail: only the block's own 24 bytes are answered. */
-    RtlCopyMemory(block, answer, PWRIO_BLOCK_BYTES);
-    return Complete(irp, STATUS_SUCCESS, PWRIO_BLOCK_BYTES);
+    /* Buffered transfer: one system buffer holds the request and receives the answer, and it
+       is as long as the longer of the two lengths the stack location gives. */
+    status = AnswerBlock(&firmware, stack->Parameters.DeviceIoControl.InputBufferLength,
+                         stack->Parameters.DeviceIoControl.OutputBufferLength, irp->AssociatedIrp.SystemBuffer,
+                         &answered);
+    return Complete(irp, status, answered);
 }
 
 static void DeleteDevice(PDEVICE_OBJECT device)
