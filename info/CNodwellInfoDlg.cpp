@@ -2,6 +2,7 @@
 
 #include "DialogScale.h"
 #include "DontShowChoice.h"
+#include "InfoAccessibility.h"
 #include "ModeNameVersion.h"
 #include "NodwellLib.h"
 #include "Resource.h"
@@ -93,6 +94,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     });
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_checkDontShow.SetCheck(ReadDontShowChoice() ? BST_CHECKED : BST_UNCHECKED);
+    DescribeInfoControls(m_accessibility, m_hWnd, m_bSetupMode);
     m_windowHandleBlock.Publish(m_hWnd);
     return TRUE;
 }

@@ -6,6 +6,7 @@
 
 #include "GaugeGeometry.h"
 #include "ImageHelper.h"
+#include "SettingsAccessibility.h"
 #include "SuiteProgram.h"
 #include "Scale.h"
 #include "SettingsStore.h"
@@ -162,6 +163,7 @@ BOOL CNodwellSimpleDlg::OnInitDialog() {
     SetTabOrder();
     m_powerSettings.Register(m_hWnd);
     m_limitSlider.SetCallback(&CNodwellSimpleDlg::OnSliderPosition, this);
+    DescribeSettingsControls(m_accessibility, m_hWnd, m_gauge);
     if (m_pInstance) m_pInstance->PublishWindow(m_hWnd);
     crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;
