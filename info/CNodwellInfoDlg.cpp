@@ -3,6 +3,7 @@
 #include "ColourScheme.h"
 #include "DialogScale.h"
 #include "DontShowChoice.h"
+#include "InfoAccessibility.h"
 #include "ModeNameVersion.h"
 #include "NodwellLib.h"
 #include "Resource.h"
@@ -97,6 +98,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_checkDontShow.SetCheck(ReadDontShowChoice() ? BST_CHECKED : BST_UNCHECKED);
     if (crvUiVista::ColourScheme::IsHighContrast()) crvUiVista::ColourScheme::Follow(m_hWnd);
+    DescribeInfoControls(m_accessibility, m_hWnd, m_bSetupMode);
     m_windowHandleBlock.Publish(m_hWnd);
     return TRUE;
 }

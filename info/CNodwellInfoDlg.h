@@ -4,6 +4,7 @@
 // (started by the background agent) it offers "Setup Now", which opens the settings program.
 #include <windows.h>
 
+#include "AccessibleControls.h"
 #include "Afx.h"
 #include "BackgroundPanel.h"
 #include "CHeaderPicture.h"
@@ -74,6 +75,7 @@ private:
     crvUiVista::FooterBar m_footerBar;
     crvUiVista::BackgroundPanel m_backgroundPanel;
     WindowHandleBlock m_windowHandleBlock;
+    crvUiVista::AccessibleControls m_accessibility;
 
     DECLARE_MESSAGE_MAP()
 };

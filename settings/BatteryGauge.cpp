@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ColourScheme.h"
+#include "AccessibleControls.h"
 #include "GaugeGeometry.h"
 #include "resource.h"
 
@@ -148,10 +149,16 @@ void BatteryGauge::Redraw(bool bShowLimit, int nLimit, bool bDragging, int nPrev
     if (!m_gaugeDc) return;
     const PowerStatusSource& source = m_pSource ? *m_pSource : m_systemSource;
     bool bLevelChanged = false;
-    if (const std::optional<int> level = BatteryLevel(source); level && *level != m_nLevel) {
-        m_nLevel = *level;
-        bLevelChanged = true;
-        ::SetWindowTextW(m_hLevelValue, (std::to_wstring(m_nLevel) + L"%").c_str());
+    if (const std::optional<BatteryReading> reading = BatteryLevel(source)) {
+        if (reading->nPercent != m_nLevel) {
+            m_nLevel = reading->nPercent;
+            bLevelChanged = true;
+            ::SetWindowTextW(m_hLevelValue, (std::to_wstring(m_nLevel) + L"%").c_str());
+        }
+        if (bLevelChanged || reading->bKnown != m_bLevelKnown) {
+            m_bLevelKnown = reading->bKnown;
+            crvUiVista::NotifyAccessibleValueChange(m_hArea);
+        }
     }
     const int nLevel = m_nLevel < 0 ? 0 : m_nLevel;
 

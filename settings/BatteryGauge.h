@@ -32,6 +32,8 @@ public:
     RECT GetArea() const { return m_rcArea; }
     RECT GetBar() const { return m_rcBar; }
     int GetLevel() const { return m_nLevel; }
+    // False while the system reports no battery or does not know its level (shown as 0).
+    bool IsLevelKnown() const { return m_bLevelKnown; }
     // The drawn gauge, for reading its pixels; null before Prepare succeeded.
     HDC GetSurfaceDc() const { return m_gaugeDc.get(); }
 
@@ -52,6 +54,7 @@ private:
     RECT m_rcArea{};
     RECT m_rcBar{};
     int m_nLevel = -1;  // none shown yet, so that the first redraw writes the label
+    bool m_bLevelKnown = false;
     // Bitmaps before their device contexts: the contexts go first, releasing them.
     crvUiVista::OwnedBitmap m_frameBitmap;
     crvUiVista::OwnedBitmap m_gaugeBitmap;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "CNodwellSimpleDlg.h"
+#include "ComApartment.h"
 #include "CommandLineOptions.h"
 #include "ImageHelper.h"
 #include "LanguageModule.h"
@@ -28,6 +29,7 @@ BOOL CNodwellSimpleApp::InitInstance() {
     crvUiVista::StartupMark(L"language module");
 
     const crvUiVista::GdiplusSession gdiplus;
+    const crvUiVista::ComApartment com;
     crvUiVista::StartupMark(L"GDI+ started");
     SingleInstance instance;
     crvUiVista::StartupMark(L"single instance");

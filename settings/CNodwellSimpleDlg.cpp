@@ -7,6 +7,7 @@
 #include "ColourScheme.h"
 #include "GaugeGeometry.h"
 #include "ImageHelper.h"
+#include "SettingsAccessibility.h"
 #include "SuiteProgram.h"
 #include "Scale.h"
 #include "SettingsStore.h"
@@ -39,9 +40,10 @@ constexpr std::array<int, 4> kMusicControls = {IDC_MUSIC_CHECK, IDC_MUSIC_FRAME,
 constexpr std::array<int, 8> kBatteryControls = {IDC_BATTERY_CHECK, IDC_BATTERY_FRAME, IDC_LIMIT_LABEL,
                                                  IDC_LIMIT_VALUE,   IDC_LIMIT_SLIDER,  IDC_GAUGE,
                                                  IDC_LEVEL_VALUE,   IDC_LEVEL_LABEL};
-constexpr std::array<int, 11> kTabOrder = {IDC_CHARGE_GROUP,  IDC_CHARGE_FRAME, IDC_CHARGE_CHECK, IDC_MODE_LIST,
-                                           IDC_BATTERY_CHECK, IDC_LIMIT_SLIDER, IDC_DEFAULT,      IDC_HELP_BUTTON,
-                                           IDC_OK,            IDC_CANCEL,       IDC_APPLY};
+// Reading order: the music group stands between the charge and the battery groups.
+constexpr std::array<int, 12> kTabOrder = {IDC_CHARGE_GROUP, IDC_CHARGE_FRAME,  IDC_CHARGE_CHECK, IDC_MODE_LIST,
+                                           IDC_MUSIC_CHECK,  IDC_BATTERY_CHECK, IDC_LIMIT_SLIDER, IDC_DEFAULT,
+                                           IDC_HELP_BUTTON,  IDC_OK,            IDC_CANCEL,       IDC_APPLY};
 
 std::wstring Percent(int nValue) { return std::to_wstring(nValue) + L"%"; }
 
@@ -163,6 +165,7 @@ BOOL CNodwellSimpleDlg::OnInitDialog() {
     m_powerSettings.Register(m_hWnd);
     m_limitSlider.SetCallback(&CNodwellSimpleDlg::OnSliderPosition, this);
     if (ColourScheme::IsHighContrast()) ColourScheme::Follow(m_hWnd);
+    DescribeSettingsControls(m_accessibility, m_hWnd, m_gauge);
     if (m_pInstance) m_pInstance->PublishWindow(m_hWnd);
     crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;

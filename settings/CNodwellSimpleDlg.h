@@ -2,6 +2,7 @@
 // The settings dialog (template 102): header, the groups of Zazez and Charge, operation on
 // battery with its gauge, and Zazez and Music, and the footer buttons. It routes the user's
 // input to the settings model and shows its results.
+#include "AccessibleControls.h"
 #include "Afx.h"
 #include "BackgroundPanel.h"
 #include "BatteryGauge.h"
@@ -138,6 +139,7 @@ private:
     crvUiVista::OwnedBitmap m_musicImage;
     BatteryGauge m_gauge;
     PowerSettingRegistration m_powerSettings;
+    crvUiVista::AccessibleControls m_accessibility;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -12,6 +12,13 @@ public:
     virtual bool Read(SYSTEM_POWER_STATUS& status) const { return ::GetSystemPowerStatus(&status) != FALSE; }
 };
 
-// The remaining battery percentage to show: 0 without a battery (or when the system does not
-// know it); nothing when the status cannot be read.
-std::optional<int> BatteryLevel(const PowerStatusSource& source);
+// The remaining battery percentage to show: 0, and not known, without a battery or when the
+// system does not know it.
+struct BatteryReading {
+    int nPercent = 0;
+    bool bKnown = false;
+    bool operator==(const BatteryReading&) const = default;
+};
+
+// The reading; nothing when the status cannot be read.
+std::optional<BatteryReading> BatteryLevel(const PowerStatusSource& source);

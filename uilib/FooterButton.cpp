@@ -62,7 +62,8 @@ bool FooterButton::Draw(const DRAWITEMSTRUCT& item) const {
     } else {
         DrawFace(item.hDC, item.rcItem, FaceId(item.itemState));
     }
-    if (item.itemState & ODS_FOCUS) {
+    // As the system's buttons: no focus rectangle while the window hides keyboard cues.
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = item.rcItem;
         ::InflateRect(&focus, -1, -1);
         ::DrawFocusRect(item.hDC, &focus);
@@ -113,7 +114,9 @@ void FooterButton::DrawCaption(HDC hDC, const RECT& rcItem, UINT nItemState) con
     const int previousMode = ::SetBkMode(hDC, TRANSPARENT);
     const COLORREF previousColour = ::SetTextColor(hDC, colour);
     RECT rect = rcItem;
-    ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    const UINT nHidePrefix = (nItemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rect,
+                DT_SINGLELINE | DT_CENTER | DT_VCENTER | nHidePrefix);
     ::SetTextColor(hDC, previousColour);
     ::SetBkMode(hDC, previousMode);
 }

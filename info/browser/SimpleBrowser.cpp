@@ -66,7 +66,8 @@ bool SimpleBrowser::CreateInPlaceOf(CWnd* pParent, UINT nId) {
 bool SimpleBrowser::CreateBrowser(CWnd* pParent, const RECT& rect, UINT nId) {
     m_pWebBrowser.Reset();
     const wchar_t* pszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW);
-    if (!CreateEx(0, pszClass, nullptr, WS_CHILD | WS_VISIBLE, rect, pParent, nId)) return false;
+    // A control parent: Tab and Shift+Tab reach the page's own window inside it.
+    if (!CreateEx(WS_EX_CONTROLPARENT, pszClass, nullptr, WS_CHILD | WS_VISIBLE, rect, pParent, nId)) return false;
     const RECT rcClient{0, 0, rect.right - rect.left, rect.bottom - rect.top};
     if (!ActivateControl(rcClient) || FAILED(m_pOleObject.As(&m_pWebBrowser)) ||
         FAILED(m_pOleObject.As(&m_pBrowserDispatch))) {

@@ -233,12 +233,13 @@ private:
 };
 }  // namespace
 
-TEST(PowerStatus, LevelIsZeroWithoutABatteryAndUnknownWhenUnreadable) {
-    EXPECT_EQ(std::optional<int>(57), BatteryLevel(ScriptedPowerStatus(true, 1, 57)));
-    EXPECT_EQ(std::optional<int>(0), BatteryLevel(ScriptedPowerStatus(true, 128, 255)));
-    EXPECT_EQ(std::optional<int>(0), BatteryLevel(ScriptedPowerStatus(true, 8, 255)));
+TEST(PowerStatus, LevelIsZeroAndNotKnownWithoutABatteryAndNothingWhenUnreadable) {
+    using Reading = std::optional<BatteryReading>;
+    EXPECT_EQ(Reading(BatteryReading{57, true}), BatteryLevel(ScriptedPowerStatus(true, 1, 57)));
+    EXPECT_EQ(Reading(BatteryReading{0, false}), BatteryLevel(ScriptedPowerStatus(true, 128, 255)));
+    EXPECT_EQ(Reading(BatteryReading{0, false}), BatteryLevel(ScriptedPowerStatus(true, 8, 255)));
     EXPECT_EQ(std::nullopt, BatteryLevel(ScriptedPowerStatus(false, 1, 57)));
     // What Wine reports here: no battery.
-    EXPECT_EQ(std::optional<int>(0), BatteryLevel(PowerStatusSource()));
+    EXPECT_EQ(Reading(BatteryReading{0, false}), BatteryLevel(PowerStatusSource()));
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "AccessibleReading.h"
 #include "ProcessRunner.h"
 #include "RunningSettings.h"
 #include "SettingsTestSupport.h"
@@ -245,4 +246,17 @@ TEST_F(SettingsEndToEndTest, MutexNoOneMayOpenGivesMessage504AndTheProgramEnds) 
     ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(settingsProgram.HasEnded(10000));
     EXPECT_TRUE(log.Lines().empty());  // the library is never touched
+}
+
+TEST_F(SettingsEndToEndTest, ScreenReadersInOtherProcessesReadTheControls) {
+    RunningSettings settingsProgram(L"/noinfo");
+    const HWND hDialog = settingsProgram.WaitForDialog();
+    ASSERT_NE(nullptr, hDialog);
+    // Wine's power status has no battery: the gauge shows 0 but tells that the level is unknown.
+    const AccessibleRow rows[] = {
+        {IDC_GAUGE, L"Current status of remaining battery life", ROLE_SYSTEM_PROGRESSBAR, STATE_SYSTEM_READONLY,
+         L"unknown"},
+        {IDC_HELP_BUTTON, L"Help(H)", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, std::nullopt},
+    };
+    for (const AccessibleRow& row : rows) EXPECT_EQ(row, ReadAccessible(hDialog, row.nId));
 }
