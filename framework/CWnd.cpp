@@ -81,13 +81,18 @@ void DetachWindowProc(HWND hWnd) {
 // Attaches the window being created before it receives its first message, so that the
 // object sees WM_NCCREATE and WM_CREATE.
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallNextHookEx(g_hCreateHook, code, wParam, lParam);
     if (code == HCBT_CREATEWND && g_pWndInit) {
         CWnd* pWnd = g_pWndInit;
         g_pWndInit = nullptr;
+        // The hook has done its work: the dialog's controls and everything after them are
+        // created without a call into it, each of which would go through the system.
+        ::UnhookWindowsHookEx(g_hCreateHook);
+        g_hCreateHook = nullptr;
         CWndAccess::Attach(pWnd, reinterpret_cast<HWND>(wParam));
         CWndAccess::PreSubclass(pWnd);
     }
-    return CallNextHookEx(g_hCreateHook, code, wParam, lParam);
+    return result;
 }
 
 }  // namespace
@@ -120,7 +125,7 @@ CreationScope::CreationScope(CWnd* pWnd) {
     g_hCreateHook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
 }
 CreationScope::~CreationScope() {
-    UnhookWindowsHookEx(g_hCreateHook);
+    if (g_hCreateHook) UnhookWindowsHookEx(g_hCreateHook);
     g_hCreateHook = nullptr;
     g_pWndInit = nullptr;
 }
