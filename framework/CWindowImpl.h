@@ -7,7 +7,8 @@
 // A handler is LRESULT OnX(UINT, WPARAM, LPARAM, BOOL& bHandled); clearing bHandled passes the
 // message on to the window's own handling.
 #include <windows.h>
-#include <commctrl.h>
+
+#include <map>
 
 #include "WindowSubclass.h"
 
@@ -57,35 +58,57 @@ public:
     BOOL SubclassWindow(HWND hWnd) {
         if (this->m_hWnd || !::IsWindow(hWnd)) return FALSE;
         // One object to a window: another object of this class may hold it already.
-        DWORD_PTR holder = 0;
-        if (::FindWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, &holder)) return FALSE;
-        if (!::SetWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this))) return FALSE;
+        Chain& chain = Chains()[hWnd];
+        if (chain.pSelf) return FALSE;
+        if (!chain.pfnSuper) chain.pfnSuper = InsertWindowProc(hWnd, &CWindowImpl::WindowProc);
+        if (!chain.pfnSuper) {
+            Chains().erase(hWnd);
+            return FALSE;
+        }
+        chain.pSelf = this;
         this->m_hWnd = hWnd;
         return TRUE;
     }
     HWND UnsubclassWindow() {
         HWND hWnd = this->m_hWnd;
-        if (hWnd) ::RemoveWindowSubclass(hWnd, &CWindowImpl::SubclassProc, 1);
+        const auto found = hWnd ? Chains().find(hWnd) : Chains().end();
+        if (found != Chains().end()) {
+            found->second.pSelf = nullptr;
+            if (RemoveWindowProc(hWnd, &CWindowImpl::WindowProc, found->second.pfnSuper)) Chains().erase(found);
+        }
         this->m_hWnd = nullptr;
         return hWnd;
     }
     LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-        return ::DefSubclassProc(this->m_hWnd, uMsg, wParam, lParam);
+        return ::CallWindowProcW(Chains()[this->m_hWnd].pfnSuper, this->m_hWnd, uMsg, wParam, lParam);
     }
     // The last message the window receives has been handled; the object is detached.
     virtual void OnFinalMessage(HWND) {}
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR refData) {
-        auto* self = reinterpret_cast<CWindowImpl*>(refData);
+    // The object of each window of this class and the procedure the window had before.
+    struct Chain {
+        CWindowImpl* pSelf = nullptr;
+        WNDPROC pfnSuper = nullptr;
+    };
+    static std::map<HWND, Chain>& Chains() {
+        static std::map<HWND, Chain> chains;
+        return chains;
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+        const auto found = Chains().find(hWnd);
+        const Chain chain = found == Chains().end() ? Chain{nullptr, ::DefWindowProcW} : found->second;
         LRESULT result = 0;
-        if (!self->ProcessWindowMessage(hWnd, uMsg, wParam, lParam, result, 0)) {
-            result = ::DefSubclassProc(hWnd, uMsg, wParam, lParam);
+        if (!chain.pSelf || !chain.pSelf->ProcessWindowMessage(hWnd, uMsg, wParam, lParam, result, 0)) {
+            result = ::CallWindowProcW(chain.pfnSuper, hWnd, uMsg, wParam, lParam);
         }
         if (uMsg == WM_NCDESTROY) {
-            self->UnsubclassWindow();
-            self->OnFinalMessage(hWnd);
+            if (chain.pSelf) {
+                chain.pSelf->UnsubclassWindow();
+                chain.pSelf->OnFinalMessage(hWnd);
+            }
+            Chains().erase(hWnd);
         }
         return result;
     }

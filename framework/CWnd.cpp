@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "CWinApp.h"
+#include "WindowSubclass.h"
 
 // The framework's state is the user-interface thread's: the suite's programs have one.
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0xAF;
 
 std::map<HWND, CWnd*>& PermanentMap() {
     static std::map<HWND, CWnd*> map;
@@ -17,6 +16,11 @@ std::map<HWND, CWnd*>& PermanentMap() {
 }
 std::map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
     static std::map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+// The procedure each subclassed window had before the framework's, while the framework's is in its chain.
+std::map<HWND, WNDPROC>& SuperProcs() {
+    static std::map<HWND, WNDPROC> map;
     return map;
 }
 
@@ -31,8 +35,7 @@ struct CurrentMessage {
 };
 std::vector<CurrentMessage> g_messages;
 
-LRESULT CALLBACK FrameworkSubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR refData);
+LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace
 
@@ -44,26 +47,52 @@ struct CWndAccess {
 
 namespace {
 
-LRESULT CALLBACK FrameworkSubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR refData) {
-    CWnd* pWnd = reinterpret_cast<CWnd*>(refData);
-    g_messages.push_back({message, wParam, lParam});
-    const LRESULT result = pWnd->WindowProc(message, wParam, lParam);
-    g_messages.pop_back();
-    if (message == WM_NCDESTROY) CWndAccess::NcDestroyed(pWnd);
+WNDPROC SuperProc(HWND hWnd) {
+    const auto found = SuperProcs().find(hWnd);
+    return found == SuperProcs().end() ? ::DefWindowProcW : found->second;
+}
+
+LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    LRESULT result = 0;
+    if (pWnd) {
+        g_messages.push_back({message, wParam, lParam});
+        result = pWnd->WindowProc(message, wParam, lParam);
+        g_messages.pop_back();
+    } else {
+        // Detached while another procedure stood in front of this one: pass everything on.
+        result = ::CallWindowProcW(SuperProc(hWnd), hWnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        if (pWnd) CWndAccess::NcDestroyed(pWnd);
+        SuperProcs().erase(hWnd);
+    }
     return result;
+}
+
+// Gives the window its own procedure back, or leaves the framework's passing messages on.
+void DetachWindowProc(HWND hWnd) {
+    const auto found = SuperProcs().find(hWnd);
+    if (found != SuperProcs().end() && RemoveWindowProc(hWnd, FrameworkWndProc, found->second)) {
+        SuperProcs().erase(found);
+    }
 }
 
 // Attaches the window being created before it receives its first message, so that the
 // object sees WM_NCCREATE and WM_CREATE.
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallNextHookEx(g_hCreateHook, code, wParam, lParam);
     if (code == HCBT_CREATEWND && g_pWndInit) {
         CWnd* pWnd = g_pWndInit;
         g_pWndInit = nullptr;
+        // The hook has done its work: the dialog's controls and everything after them are
+        // created without a call into it, each of which would go through the system.
+        ::UnhookWindowsHookEx(g_hCreateHook);
+        g_hCreateHook = nullptr;
         CWndAccess::Attach(pWnd, reinterpret_cast<HWND>(wParam));
         CWndAccess::PreSubclass(pWnd);
     }
-    return CallNextHookEx(g_hCreateHook, code, wParam, lParam);
+    return result;
 }
 
 }  // namespace
@@ -96,7 +125,7 @@ CreationScope::CreationScope(CWnd* pWnd) {
     g_hCreateHook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
 }
 CreationScope::~CreationScope() {
-    UnhookWindowsHookEx(g_hCreateHook);
+    if (g_hCreateHook) UnhookWindowsHookEx(g_hCreateHook);
     g_hCreateHook = nullptr;
     g_pWndInit = nullptr;
 }
@@ -131,12 +160,14 @@ void CWnd::Attach(HWND hWnd) {
     m_hWnd = hWnd;
     PermanentMap()[hWnd] = this;
     TemporaryMap().erase(hWnd);
-    ::SetWindowSubclass(hWnd, FrameworkSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    if (!SuperProcs().count(hWnd)) {
+        if (const WNDPROC pfnSuper = InsertWindowProc(hWnd, FrameworkWndProc)) SuperProcs()[hWnd] = pfnSuper;
+    }
 }
 
 void CWnd::OnNcDestroyed() {
     HWND hWnd = m_hWnd;
-    ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kSubclassId);
+    DetachWindowProc(hWnd);
     PermanentMap().erase(hWnd);
     m_hWnd = nullptr;
     CWinApp* pApp = AfxGetApp();
@@ -193,7 +224,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) { return SubclassWindow(::Ge
 HWND CWnd::UnsubclassWindow() {
     HWND hWnd = m_hWnd;
     if (!hWnd) return nullptr;
-    ::RemoveWindowSubclass(hWnd, FrameworkSubclassProc, kSubclassId);
+    DetachWindowProc(hWnd);
     PermanentMap().erase(hWnd);
     m_hWnd = nullptr;
     return hWnd;
@@ -210,7 +241,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+    return ::CallWindowProcW(SuperProc(m_hWnd), m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {

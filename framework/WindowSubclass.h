@@ -1,7 +1,12 @@
 #pragma once
-// GetWindowSubclass, found in comctl32.dll by name: MinGW-w64's x86-64 import library lacks
-// it, while comctl32.dll exports it on both. Answers FALSE where it cannot be found.
+// Subclassing by the window procedure itself: the object's procedure goes in front of the
+// window's and keeps the one it replaced. Each message then finds its object in the caller's
+// own map, where the common controls' subclassing looks its data up in a window property, a
+// call to the system on every message.
 #include <windows.h>
-#include <commctrl.h>
 
-BOOL FindWindowSubclass(HWND hWnd, SUBCLASSPROC pfnSubclass, UINT_PTR uIdSubclass, DWORD_PTR* pdwRefData);
+// Puts pfnProc in front of the window's procedure; the procedure it replaced, null on failure.
+WNDPROC InsertWindowProc(HWND hWnd, WNDPROC pfnProc);
+// Takes pfnProc out again and gives the window pfnSuper back; false when another procedure
+// has been put in front since, and pfnProc has to stay in the chain passing messages on.
+bool RemoveWindowProc(HWND hWnd, WNDPROC pfnProc, WNDPROC pfnSuper);

@@ -7,6 +7,7 @@
 #include "FirstInstance.h"
 #include "InfoCommandLine.h"
 #include "Resource.h"
+#include "StartupTrace.h"
 #include "UiResourceTable.h"
 
 void CNodwellInfoApp::ParseCommandLine() {
@@ -30,6 +31,7 @@ bool CNodwellInfoApp::ClaimSingleInstance() {
 }
 
 BOOL CNodwellInfoApp::InitInstance() {
+    crvUiVista::StartupMark(L"process and runtime loaded");
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     ::InitCommonControlsEx(&controls);
     ParseCommandLine();
@@ -42,8 +44,10 @@ BOOL CNodwellInfoApp::InitInstance() {
 
     CWinApp::InitInstance();
     m_gdiplus.emplace();
+    crvUiVista::StartupMark(L"GDI+ started");
     // The dialog hosts the web-browser control, which needs OLE on this thread.
     m_bOleStarted = SUCCEEDED(::OleInitialize(nullptr));
+    crvUiVista::StartupMark(L"OLE started");
 
     if (!ClaimSingleInstance()) return FALSE;
 

@@ -8,6 +8,7 @@
 #include "NodwellLib.h"
 #include "Resource.h"
 #include "Scale.h"
+#include "StartupTrace.h"
 #include "SuiteProgram.h"
 
 namespace {
@@ -63,6 +64,7 @@ void CNodwellInfoDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNodwellInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    crvUiVista::StartupMark(L"dialog created");
     HINSTANCE hMainModule = AfxGetInstanceHandle();
 
     m_hIcon = ::LoadIconW(hMainModule, MAKEINTRESOURCEW(IDR_MAINFRAME));
@@ -70,6 +72,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
     m_browser.CreateInPlaceOf(this, IDC_BROWSER);
+    crvUiVista::StartupMark(L"browser created");
 
     m_checkDontShow.SetWindowText(AfxLoadString(m_bSetupMode ? IDS_DONT_SHOW_WINDOW : IDS_DONT_SHOW_HELP));
     m_picture.SubclassDlgItem(IDC_HEADER_PICTURE, this);
@@ -87,10 +90,12 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     m_headerBanner.Attach(m_hWnd, m_nScale);
     SetUpFooter();
     LayoutPanels();
+    crvUiVista::StartupMark(L"texts, header picture, footer and layout");
 
     BYTE bMusic = 0;
     if (NWLB_InitializeDll(m_hWnd) == 0) NWLB_IsSupportMusic(&bMusic);
     m_nModeNameVer = DetermineModeNameVersion(QueryCapableModes(m_hWnd), m_bSetupMode);
+    crvUiVista::StartupMark(L"feature library");
     // The text size is the shown page's: it is read and changed once the page is there.
     m_browser.ShowHtmlResource(InformationPageFor(m_nModeNameVer), [this] {
         m_textSize.Begin([this] { return m_browser.GetTextSize(); }, [this](int nLevel) { m_browser.SetTextSize(nLevel); });
@@ -100,6 +105,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     if (crvUiVista::ColourScheme::IsHighContrast()) crvUiVista::ColourScheme::Follow(m_hWnd);
     DescribeInfoControls(m_accessibility, m_hWnd, m_bSetupMode);
     m_windowHandleBlock.Publish(m_hWnd);
+    crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;
 }
 
@@ -174,6 +180,7 @@ void CNodwellInfoDlg::OnPaint() {
         m_backgroundPanel.Paint(hDC);
     }
     ::EndPaint(m_hWnd, &ps);
+    crvUiVista::StartupMark(L"dialog painted");
 }
 
 HCURSOR CNodwellInfoDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }

@@ -44,6 +44,7 @@ bool BatteryGauge::Prepare(HWND hDialog, HWND hArea, HWND hLevelValue, HWND hLev
     m_hLevelLabel = hLevelLabel;
     m_hImages = hImages;
     m_rcArea = RectInParent(hArea);
+    m_drawn.reset();
     const SIZE size = ClientSize(hArea);
     m_rcBar = GaugeGeometry::InnerBar(size.cx);
 
@@ -161,6 +162,14 @@ void BatteryGauge::Redraw(bool bShowLimit, int nLimit, bool bDragging, int nPrev
         }
     }
     const int nLevel = m_nLevel < 0 ? 0 : m_nLevel;
+    // Drawing what is shown whole already would only repaint the dialog under the gauge.
+    if (!bDragging && m_drawn && m_drawn->bShowLimit == bShowLimit && m_drawn->nLimit == nLimit &&
+        m_drawn->nLevel == nLevel) {
+        return;
+    }
+    // A drag repaints only its strip: the next redraw after it repaints the whole gauge.
+    m_drawn.reset();
+    if (!bDragging) m_drawn = Drawn{bShowLimit, nLimit, nLevel};
 
     const SIZE size = ClientSize(m_hArea);
     ::BitBlt(m_gaugeDc.get(), 0, 0, size.cx, size.cy, m_frameDc.get(), 0, 0, SRCCOPY);

@@ -5,6 +5,8 @@
 // contrast, in the system's colours) and copied to the dialog when it paints.
 #include <windows.h>
 
+#include <optional>
+
 #include "GdiObject.h"
 #include "PowerStatusSource.h"
 
@@ -55,6 +57,13 @@ private:
     RECT m_rcBar{};
     int m_nLevel = -1;  // none shown yet, so that the first redraw writes the label
     bool m_bLevelKnown = false;
+    // What the gauge shows, repainted whole; nothing before the first redraw and after a drag.
+    struct Drawn {
+        bool bShowLimit;
+        int nLimit;
+        int nLevel;
+    };
+    std::optional<Drawn> m_drawn;
     // Bitmaps before their device contexts: the contexts go first, releasing them.
     crvUiVista::OwnedBitmap m_frameBitmap;
     crvUiVista::OwnedBitmap m_gaugeBitmap;

@@ -13,6 +13,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "StartupTrace.h"
+#include "TextExtent.h"
 #include "resource.h"
 
 using crvUiVista::BackgroundPanel;
@@ -51,12 +52,8 @@ int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 SIZE TextSize(HWND hWnd, const std::wstring& text) {
-    crvUiVista::WindowDc dc(hWnd);
-    SelectionScope font(dc, reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0)));
-    RECT rect{};
-    std::wstring copy = text;
-    ::DrawTextW(dc, copy.data(), static_cast<int>(copy.size()), &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    return SIZE{Width(rect), Height(rect)};
+    return crvUiVista::MeasureText(reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0)), text,
+                                   DT_SINGLELINE | DT_NOPREFIX);
 }
 
 bool KeyReadable(const wchar_t* szPath) {
@@ -316,7 +313,11 @@ void CNodwellSimpleDlg::ShowInformationAtStart() {
 
 void CNodwellSimpleDlg::SetLayout(DialogLayoutKind kind) {
     const SIZE size = LayoutWindowSize(kind, m_nScale);
-    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT window = GetWindowRect();
+    // The same size once more would only make the window lay out its frame again.
+    if (Width(window) != size.cx || Height(window) != size.cy) {
+        SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     const auto showControls = [this](const auto& ids, bool bShow) {
         for (int nId : ids) {
             HWND hControl = ::GetDlgItem(m_hWnd, nId);

@@ -5,6 +5,7 @@
 #include "ColourScheme.h"
 #include "GdiObject.h"
 #include "Scale.h"
+#include "TextExtent.h"
 #include "UiResourceTable.h"
 
 namespace crvUiVista {
@@ -45,11 +46,7 @@ bool FooterButton::Attach(HWND hButton, int nScale) {
 int FooterButton::GetPreferredWidth() const {
     const std::wstring text = WindowText(m_hWnd);
     if (text.empty()) return 0;
-    WindowDc dc(m_hWnd);
-    SelectionScope font(dc, GetFont());
-    RECT rect{};
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE | DT_CENTER);
-    return rect.right - rect.left;
+    return MeasureText(GetFont(), text, DT_SINGLELINE | DT_CENTER).cx;
 }
 
 bool FooterButton::Draw(const DRAWITEMSTRUCT& item) const {

@@ -32,7 +32,8 @@ void HeaderBanner::OnNcCalcSize(NCCALCSIZE_PARAMS* pParams) const {
     if (!m_hWnd) return;
     // Also right for the short form of the message: its RECT is the first member here.
     pParams->rgrc[0].top += GetHeight();
-    Paint();
+    // A hidden window shows nothing: the banner is painted with the frame once it is shown.
+    if (::IsWindowVisible(m_hWnd)) Paint();
 }
 
 void HeaderBanner::DrawBitmaps(HDC hSurface, HDC hSource, int nWidth, int nHeight) const {

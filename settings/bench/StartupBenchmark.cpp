@@ -1,4 +1,4 @@
-// startup_bench.exe <runs> <program> [arguments] -- <yardstick program>: the time from
+// startup_bench.exe <runs> <program> [arguments] -- <yardstick program> [arguments]: the time from
 // process start until the program's window is visible and the program waits for input, as
 // the median of several runs, for a program and a yardstick, taking turns so that both meet
 // the same Wine; prints both and their ratio. Then, in as many further runs with the
@@ -122,13 +122,14 @@ int wmain(int argc, wchar_t** argv) {
         if (std::wstring(argv[i]) == L"--") separator = i;
     }
     if (argc < 5 || separator < 3 || separator + 1 >= argc) {
-        std::fputs("usage: startup_bench.exe <runs> <program> [arguments] -- <yardstick program>\n", stderr);
+        std::fputs("usage: startup_bench.exe <runs> <program> [arguments] -- <yardstick program> [arguments]\n", stderr);
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[1]));
     std::wstring program = testsupport::Quoted(argv[2]);
     for (int i = 3; i < separator; ++i) program += std::wstring(L" ") + argv[i];
-    const std::wstring yardstick = testsupport::Quoted(argv[separator + 1]);
+    std::wstring yardstick = testsupport::Quoted(argv[separator + 1]);
+    for (int i = separator + 2; i < argc; ++i) yardstick += std::wstring(L" ") + argv[i];
 
     Measure(program);  // the first start pays for loading files into the cache
     Measure(yardstick);

@@ -1,6 +1,6 @@
 #include "CGroupCheckBox.h"
 
-#include "GdiObject.h"
+#include "TextExtent.h"
 #include "Scale.h"
 
 using crvUiVista::Scaled;
@@ -44,15 +44,9 @@ void CGroupCheckBox::PreSubclassWindow() {
 void CGroupCheckBox::PlaceCheckBox() {
     const HFONT hFont = GetFont();
     m_checkBox.SetFont(hFont);
-    std::wstring caption = m_checkBox.GetWindowText();
-    RECT text{};
-    {
-        crvUiVista::WindowDc dc(m_checkBox);
-        crvUiVista::SelectionScope font(dc, hFont);
-        ::DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE);
-    }
-    const int textWidth = text.right - text.left;
-    const int textHeight = text.bottom - text.top;
+    const SIZE text = crvUiVista::MeasureText(hFont, m_checkBox.GetWindowText(), DT_SINGLELINE);
+    const int textWidth = text.cx;
+    const int textHeight = text.cy;
     const RECT frame = m_frame.GetRectInParent();
     m_checkBox.SetWindowPos(nullptr, frame.left + kPlacedOffset, frame.top - textHeight / 2,
                             Scaled(kCheckMarkSize, m_nScale) + kCaptionGap + textWidth, textHeight,
