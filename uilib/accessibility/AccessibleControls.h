@@ -26,8 +26,7 @@ private:
         HWND hWnd;
         CAccessibleControl::Describe describe;
     };
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR uIdSubclass,
-                                         DWORD_PTR dwRefData);
+    static LRESULT CALLBACK AccessibleWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     std::vector<std::unique_ptr<Control>> m_controls;
 };
