@@ -13,17 +13,22 @@ add_test(NAME install_suite
                  "${CMAKE_BINARY_DIR}" "${SUITE_PROGRAM_FILES}")
 set_tests_properties(install_suite PROPERTIES FIXTURES_SETUP installed_suite)
 
-# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED] [RESOURCE_LOCK <name>])
+# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED] [RUN_SERIAL] [RESOURCE_LOCK <name>])
 # INSTALLED: the tests start installed programs, so the suite is installed before they run.
+# RUN_SERIAL: the tests change what every program started meanwhile would see; `ctest -j` runs
+# them alone.
 # RESOURCE_LOCK: the tests share files of that name's resource, so that `ctest -j` runs none of
 # them alongside another test holding the same lock.
 function(suite_add_gtest target)
-  cmake_parse_arguments(ARG "INSTALLED" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "INSTALLED;RUN_SERIAL" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   set(properties "")
   if(ARG_INSTALLED)
     list(APPEND properties FIXTURES_REQUIRED installed_suite)
+  endif()
+  if(ARG_RUN_SERIAL)
+    list(APPEND properties RUN_SERIAL TRUE)
   endif()
   if(ARG_RESOURCE_LOCK)
     list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
