@@ -42,5 +42,11 @@ if [ "$needs_i386" = yes ] && ! dpkg --print-foreign-architectures | grep -qx i3
   $sudo dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
+# A mirror caught mid-sync fails one index now and then: try again, then go on with the lists
+# that did come (the install below fails loudly if what it needs is not among them).
+for attempt in 1 2 3; do
+  $sudo apt-get update -qq && break
+  echo "apt-get update failed (attempt $attempt); the install goes on with the lists it has" >&2
+  sleep 5
+done
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

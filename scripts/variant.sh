@@ -5,6 +5,7 @@
 #                               SUITE_BUILD and SUITE_ARGS (the other arguments), and prints
 #                               the variant as its first line
 #   suite_runs_x86              whether this machine runs 32-bit x86 programs
+#   suite_x86_installable       whether what the x86 variant needs is installed, or installs
 #   wine <program> [args...]    runs a program under the loader of the variant
 
 suite_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -35,6 +36,22 @@ suite_runs_x86() {
   [ "$SUITE_RUNS_X86" = yes ]
 }
 
+# A machine that runs 32-bit code may still be unable to install 32-bit Wine (an i386 package
+# list that its mirror does not serve whole): then the x86 variant cannot be tested here either.
+suite_x86_installable() {
+  if [ -n "${SUITE_X86_INSTALLABLE:-}" ]; then
+    [ "$SUITE_X86_INSTALLABLE" = yes ]
+    return
+  fi
+  if "$suite_root/scripts/install-deps.sh" x86 >&2; then
+    SUITE_X86_INSTALLABLE=yes
+  else
+    SUITE_X86_INSTALLABLE=no
+  fi
+  export SUITE_X86_INSTALLABLE
+  [ "$SUITE_X86_INSTALLABLE" = yes ]
+}
+
 suite_select_variant() {
   local asked=""
   SUITE_ARGS=()
@@ -59,9 +76,12 @@ suite_select_variant() {
       echo "Variant x64 (64-bit)"
       ;;
     "")
-      if suite_runs_x86; then
+      if suite_runs_x86 && suite_x86_installable; then
         SUITE_VARIANT=x86
         echo "Variant x86 (32-bit, the product)"
+      elif suite_runs_x86; then
+        SUITE_VARIANT=x64
+        echo "the 32-bit variant's packages (32-bit Wine) cannot be installed here: building and testing the 64-bit variant"
       else
         SUITE_VARIANT=x64
         echo "this machine cannot run 32-bit x86 programs: building and testing the 64-bit variant"
