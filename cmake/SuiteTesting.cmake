@@ -13,14 +13,16 @@ add_test(NAME install_suite
                  "${CMAKE_BINARY_DIR}" "${SUITE_PROGRAM_FILES}")
 set_tests_properties(install_suite PROPERTIES FIXTURES_SETUP installed_suite)
 
-# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED] [RUN_SERIAL] [RESOURCE_LOCK <name>])
+# suite_add_gtest(<target> SOURCES ... [LIBRARIES ...] [INSTALLED] [RUN_SERIAL] [RESOURCE_LOCK <name>]
+#                 [FIXTURES_SETUP <name>])
 # INSTALLED: the tests start installed programs, so the suite is installed before they run.
 # RUN_SERIAL: the tests change what every program started meanwhile would see; `ctest -j` runs
 # them alone.
 # RESOURCE_LOCK: the tests share files of that name's resource, so that `ctest -j` runs none of
 # them alongside another test holding the same lock.
+# FIXTURES_SETUP: the tests make what tests requiring that fixture check.
 function(suite_add_gtest target)
-  cmake_parse_arguments(ARG "INSTALLED;RUN_SERIAL" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "INSTALLED;RUN_SERIAL" "RESOURCE_LOCK;FIXTURES_SETUP" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   set(properties "")
@@ -32,6 +34,9 @@ function(suite_add_gtest target)
   endif()
   if(ARG_RESOURCE_LOCK)
     list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
+  if(ARG_FIXTURES_SETUP)
+    list(APPEND properties FIXTURES_SETUP ${ARG_FIXTURES_SETUP})
   endif()
   if(properties)
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})

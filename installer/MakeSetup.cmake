@@ -4,6 +4,7 @@
 #   APP_ICON the setup's icon  MAKENSIS the compiler
 #   TARGET   NSIS's target (x86-unicode or amd64-unicode)
 #   PROGRAM_WAIT_MS  optional: how long the setup waits for a program it runs (tests lower it)
+#   SIGN_COMMAND     optional: a shell command that signs the file named after it in place
 # makensis runs only when the staged files, the scripts or the version changed.
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${STAGING}" "${STAGING}/*")
@@ -26,10 +27,13 @@ endfunction()
 set(install_lines "")
 set(remove_lines "")
 set(current_folder "-")
-set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS}")
+set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS} ${SIGN_COMMAND}")
 set(optional_defines "")
 if(PROGRAM_WAIT_MS)
   list(APPEND optional_defines "-DPROGRAM_WAIT_MS=${PROGRAM_WAIT_MS}")
+endif()
+if(SIGN_COMMAND)
+  list(APPEND optional_defines "-DSIGN_COMMAND=${SIGN_COMMAND}")
 endif()
 foreach(file IN LISTS files)
   get_filename_component(folder "${file}" DIRECTORY)

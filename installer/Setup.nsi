@@ -14,6 +14,7 @@
 ;                for taking away an installation that could not finish
 ; and optionally:
 ;   PROGRAM_WAIT_MS  how long setup waits for a program it runs (60 s; tests lower it)
+;   SIGN_COMMAND     a command that signs the file named after it in place
 ;
 ; Exit codes: 0 installed (or uninstalled), 1 cancelled by the user, 2 aborted by an error;
 ; the setup's refusals, before anything is touched: 3 no charge feature on this machine,
@@ -48,6 +49,12 @@ SetCompressor /SOLID lzma
 Name "${SUITE_NAME}"
 Caption "${SUITE_NAME} ${VERSION} Setup"
 OutFile "${OUTFILE}"
+; The uninstaller is signed before it is packed, so that the one an install writes carries
+; the signature; the setup once it is written.
+!ifdef SIGN_COMMAND
+    !uninstfinalize '${SIGN_COMMAND} "%1"' = 0
+    !finalize '${SIGN_COMMAND} "%1"' = 0
+!endif
 ; The setup has the bitness of the suite's programs: it writes their registry view and
 ; installs into their Program Files folder.
 !if ${NSIS_PTR_SIZE} > 4

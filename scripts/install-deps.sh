@@ -17,6 +17,8 @@ packages=(
   googletest
   chromium
   python3
+  openssl
+  osslsigncode
 )
 needs_i386=no
 for variant in "$@"; do

@@ -1,7 +1,8 @@
 # Sourced by the run, test, screenshot and benchmark scripts: a private Wine prefix under the
 # variant's build folder and an Xvfb display for this run, both torn down when the calling
 # script ends. Call suite_select_variant (variant.sh, sourced here) first.
-#   suite_prepare            installs what is missing, builds the variant, starts the session
+#   suite_prepare [cmake -D options...]
+#                            installs what is missing, builds the variant, starts the session
 #   wine_session_start <build folder>
 source "$(dirname "${BASH_SOURCE[0]}")/variant.sh"
 
@@ -79,7 +80,7 @@ wine_session_warm_up() {
 
 suite_prepare() {
   "$suite_root/scripts/install-deps.sh" "$SUITE_VARIANT"
-  cmake --preset "$SUITE_PRESET" >/dev/null
+  cmake --preset "$SUITE_PRESET" "$@" >/dev/null
   cmake --build --preset "$SUITE_PRESET"
   source "$SUITE_BUILD/variant.sh"
   # The suite's folder as its programs find it, in Windows' and in Linux's terms.
