@@ -1,6 +1,7 @@
 # Release signing: given a code-signing certificate, the build signs every program and library
 # it makes for the install folder, the setup and the setup's uninstaller with SHA-256
-# Authenticode. Each setting comes from the cache or, when that is empty, the environment.
+# Authenticode. Each setting comes from the cache or, when that is empty, the environment, and
+# is then kept in the cache, so that the build goes on signing when it configures itself again.
 set(SUITE_SIGNING_CERTIFICATE "" CACHE FILEPATH
     "PKCS#12 file with the code-signing certificate and its key; empty: the build signs nothing")
 set(SUITE_SIGNING_PASSWORD_FILE "" CACHE FILEPATH "File holding the PKCS#12 file's password")
@@ -10,7 +11,7 @@ set(SUITE_SIGNING_TRUST "/etc/ssl/certs/ca-certificates.crt" CACHE FILEPATH
 
 foreach(setting SUITE_SIGNING_CERTIFICATE SUITE_SIGNING_PASSWORD_FILE SUITE_TIMESTAMP_URL)
   if(NOT ${setting} AND DEFINED ENV{${setting}})
-    set(${setting} "$ENV{${setting}}")
+    set_property(CACHE ${setting} PROPERTY VALUE "$ENV{${setting}}")
   endif()
 endforeach()
 
