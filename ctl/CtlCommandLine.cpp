@@ -60,11 +60,15 @@ std::wstring ReadSetOption(const std::wstring& option, const std::wstring& value
     return {};
 }
 
+bool IsHelp(const std::wstring& argument) { return Same(argument, L"--help") || argument == L"/?"; }
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments) {
+    // Help only alone: anywhere else it would turn a change a script asked for into "done".
+    if (arguments.size() == 1 && IsHelp(arguments[0])) return {Request{}, {}};
     for (const std::wstring& argument : arguments) {
-        if (Same(argument, L"--help") || argument == L"/?") return {Request{}, {}};
+        if (IsHelp(argument)) return Error(argument + L" stands alone on the command line");
     }
     if (arguments.empty()) return Error(L"a command is missing");
 
@@ -103,6 +107,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments) {
         return Error(L"set needs at least one option that changes something");
     }
     return {request, {}};
+}
+
+bool AsksForJson(const std::vector<std::wstring>& arguments) {
+    for (const std::wstring& argument : arguments) {
+        if (Same(argument, L"--json")) return true;
+    }
+    return false;
 }
 
 }  // namespace ctl

@@ -1,5 +1,6 @@
 #pragma once
-// NodwellCtl's command line: a command (status, set, defaults) and its options, or --help.
+// NodwellCtl's command line: a command (status, set, defaults) and its options, or --help
+// alone.
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,12 +16,14 @@ inline constexpr wchar_t kUsageText[] =
     L"  NodwellCtl defaults [--json]\n"
     L"  NodwellCtl --help\n"
     L"\n"
-    L"set changes only what it names and applies it as the settings program's Apply does;\n"
-    L"defaults applies what the settings program's Default button chooses. Both then print\n"
-    L"what the machine has, as status does.\n"
+    L"set changes only what it names, keeps everything else as the machine has it, and\n"
+    L"applies it as the settings program's Apply does; defaults applies what the settings\n"
+    L"program's Default button chooses. Both apply nothing where nothing would change, and\n"
+    L"then print what the machine has, as status does.\n"
     L"\n"
     L"Exit codes: 0 done, 1 usage error, 2 no feature library, 3 changes not allowed,\n"
-    L"4 the settings program is open, 5 a library call failed.\n";
+    L"4 the settings program or another NodwellCtl is busy, 5 a library call failed and\n"
+    L"nothing changed, 6 a library call failed and the change is applied wholly or in part.\n";
 
 enum class Command { Help, Status, Set, Defaults };
 
@@ -43,5 +46,9 @@ struct ParsedCommandLine {
 
 // arguments: the command line without the program's name.
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments);
+
+// Whether the arguments ask for JSON, also where they are wrong: the script that asked then
+// reads the usage error as JSON too.
+bool AsksForJson(const std::vector<std::wstring>& arguments);
 
 }  // namespace ctl

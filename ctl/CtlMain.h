@@ -1,20 +1,19 @@
 #pragma once
-// NodwellCtl's whole run on the settings program's core: the command line, the guard against
-// a running settings program, the library's preparation and load, the apply, and the report.
-// Answers with its exit code (CtlExitCode.h).
+// NodwellCtl's whole run on the settings program's core: the command line, the guards against
+// a running settings program and another NodwellCtl, the library's preparation, the machine's
+// values, the apply, and the answer. Answers with its exit code (CtlExitCode.h).
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "MachineReport.h"
 #include "SettingsTexts.h"
 
 namespace ctl {
 
-struct Output {
-    std::wstring strOut;  // the report, or the usage text asked for
-    std::wstring strErr;  // what went wrong, and the usage text after a usage error
-};
-
-// arguments: the command line without the program's name.
-int RunCtl(const std::vector<std::wstring>& arguments, const SettingsTexts& texts, Output& output);
+// arguments: the command line without the program's name. loadLibrary is called once the
+// command line is understood and help was not asked for; false: the library is missing.
+int RunCtl(const std::vector<std::wstring>& arguments, const SettingsTexts& texts,
+           const std::function<bool()>& loadLibrary, Output& output);
 
 }  // namespace ctl

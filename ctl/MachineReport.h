@@ -1,25 +1,37 @@
 #pragma once
-// What NodwellCtl reports about the machine: for people as lines of text, for scripts as one
-// JSON object whose keys are fixed (documented in the README).
+// What NodwellCtl answers. For people: the machine's values as lines of text on standard
+// output, what went wrong on standard error. For scripts: one JSON object on standard output
+// for every outcome, errors included, with keys documented in the README.
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "MachineState.h"
 #include "ModeChoice.h"
 #include "SettingsModel.h"
+#include "SettingsTexts.h"
 
 namespace ctl {
+
+struct Output {
+    std::wstring strOut;  // the report, or the usage text asked for
+    std::wstring strErr;  // what went wrong, and the usage text after a usage error
+};
 
 struct MachineValues {
     std::vector<NamedMode> modes;
     bool bChargeOn = false;
-    // The mode the settings dialog selects: the library's while Zazez and Charge is on, else
-    // the remembered one; nothing when the machine offers no mode.
+    // The mode Zazez and Charge runs in, its name empty when the machine does not offer it;
+    // while it is off, the mode it would be switched on with. Nothing when there is none.
     std::optional<NamedMode> mode;
     bool bBatteryOn = false;
-    int nLimit = 0;
+    DWORD dwLimit = 0;
     bool bMusicSupported = false;
     bool bMusicOn = false;
+    // The values the settings dialog would write back otherwise.
+    bool bDialogChangesMode = false;
+    bool bDialogChangesLimit = false;
+    bool bDialogChangesMusic = false;
 };
 
 struct MachineReport {
@@ -28,9 +40,26 @@ struct MachineReport {
     std::optional<MachineValues> values;
 };
 
-MachineValues ValuesOf(const LoadedSettings& loaded, const SettingsTexts& texts);
+// What went wrong: the library call that failed, when one did, and what it means.
+struct CtlError {
+    std::optional<LibraryFailure> failure;
+    std::wstring strMessage;
+};
 
-std::wstring ReportText(const MachineReport& report);
-std::wstring ReportJson(const MachineReport& report);
+// One run's answer.
+struct Outcome {
+    int nExitCode = 0;
+    std::optional<MachineReport> report;
+    std::optional<bool> changed;  // set and defaults: whether they applied anything
+    std::optional<CtlError> error;
+};
+
+// "NWLB_<function> failed with status <status>".
+std::wstring FailureText(const LibraryFailure& failure);
+
+MachineValues ValuesOf(const MachineState& machine, const SettingsTexts& texts);
+
+void AnswerInText(const Outcome& outcome, Output& output);
+void AnswerInJson(const Outcome& outcome, Output& output);
 
 }  // namespace ctl

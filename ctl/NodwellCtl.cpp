@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "ConsoleText.h"
-#include "CtlExitCode.h"
 #include "CtlMain.h"
 #include "SettingsTexts.h"
 
@@ -24,15 +23,11 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring folder = ProgramFolder();
     // The library is loaded at its first call (delay-loaded), so that its absence is an answer
     // rather than a program that cannot start. It lies beside the suite's programs.
-    if (!::LoadLibraryW((folder + L"NodwellLib.dll").c_str())) {
-        ctl::WriteText(::GetStdHandle(STD_ERROR_HANDLE),
-                       L"NodwellCtl: the feature library NodwellLib.dll cannot be loaded\n");
-        return ctl::kExitNoLibrary;
-    }
+    const auto loadLibrary = [&folder] { return ::LoadLibraryW((folder + L"NodwellLib.dll").c_str()) != nullptr; };
     // The mode names are the settings program's, in the user's language.
     const ctl::SettingsTexts texts(folder + L"Nodwell.exe");
     ctl::Output output;
-    const int exitCode = ctl::RunCtl({argv + 1, argv + argc}, texts, output);
+    const int exitCode = ctl::RunCtl({argv + 1, argv + argc}, texts, loadLibrary, output);
     ctl::WriteText(::GetStdHandle(STD_OUTPUT_HANDLE), output.strOut);
     ctl::WriteText(::GetStdHandle(STD_ERROR_HANDLE), output.strErr);
     return exitCode;

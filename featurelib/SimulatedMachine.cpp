@@ -72,6 +72,13 @@ LONG SimulatedMachine::Commit() {
     if (status == ERROR_SUCCESS && m_pendingMode) {
         status = key.WriteDword(kCurrentMode, *m_pendingMode);
     }
+    // A firmware that puts the mode into effect and then fails, for callers that must not
+    // take a failed commit for one that changed nothing.
+    if (const auto partFailure = static_cast<LONG>(ReadValue(L"CommitPartly", 0));
+        status == ERROR_SUCCESS && partFailure != ERROR_SUCCESS) {
+        m_pendingMode.reset();
+        return partFailure;
+    }
     if (status == ERROR_SUCCESS && m_pendingBattery) {
         status = key.WriteDword(kBatteryEnabled, m_pendingBattery->bEnabled);
         if (status == ERROR_SUCCESS) status = key.WriteDword(kBatteryLimit, m_pendingBattery->dwLimit);

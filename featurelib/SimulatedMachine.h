@@ -37,7 +37,8 @@ public:
     void HoldBattery(BatterySetting battery) { m_pendingBattery = battery; }
     void HoldMusicMode(BYTE bOn) { m_pendingMusicMode = bOn; }
     // Writes the held values as the committed ones. On a registry error it returns that error
-    // and keeps them held, so a later Commit can still write them.
+    // and keeps them held, so a later Commit can still write them. A non-zero "CommitPartly"
+    // writes only the held mode and is returned as the status; the rest stays held.
     LONG Commit();
 
 private:

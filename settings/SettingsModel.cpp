@@ -72,23 +72,20 @@ std::optional<LoadedSettings> SettingsModel::Load() {
     return loaded;
 }
 
-BatteryDefaults SettingsModel::DefaultBattery() const {
-    BatteryDefaults defaults;
+std::optional<BatteryDefaults> SettingsModel::ReadDefaultBattery() {
     BYTE bEnabled = 0;
     DWORD dwLimit = 0;
-    if (m_bInitialised && NWLB_GetDefaultBattery(&bEnabled, &dwLimit) == kSuccess) {
-        defaults.bEnabled = bEnabled != 0;
-        // Shown as the slider will hold it, which is also what an apply sends.
-        defaults.nLimit = SliderLimit(dwLimit);
+    if (!m_bInitialised || !Succeeded("NWLB_GetDefaultBattery", NWLB_GetDefaultBattery(&bEnabled, &dwLimit))) {
+        return std::nullopt;
     }
-    return defaults;
+    // Shown as the slider will hold it, which is also what an apply sends.
+    return BatteryDefaults{bEnabled != 0, SliderLimit(dwLimit)};
 }
 
 bool SettingsModel::Apply(const SettingsValues& values) {
     if (!CanApply()) return false;
     const bool bCode = IsModeCode(values.nModeCode);
-    if (!Succeeded("NWLB_SetCurrentMode",
-                   NWLB_SetCurrentMode(values.bChargeOn && bCode ? static_cast<DWORD>(values.nModeCode) : 0))) {
+    if (!Succeeded("NWLB_SetCurrentMode", NWLB_SetCurrentMode(values.LibraryMode()))) {
         return false;
     }
     // The chosen mode is remembered even while Zazez and Charge is off, so that switching it

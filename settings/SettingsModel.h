@@ -15,6 +15,9 @@ struct SettingsValues {
     bool bBatteryOn = false;
     int nLimit = 10;
     bool bMusicOn = false;
+
+    // What NWLB_SetCurrentMode is given: the code while Zazez and Charge is on, else 0.
+    DWORD LibraryMode() const { return bChargeOn ? static_cast<DWORD>(nModeCode) : 0; }
 };
 
 // The values read from the library, ready for the controls.
@@ -61,13 +64,16 @@ public:
     // applied after that. Does not touch the library unless it is initialised and changes are
     // allowed.
     std::optional<LoadedSettings> Load();
-    // The factory battery values, the limit clamped to 2..99, or off and 10 when the library
-    // cannot give them.
-    BatteryDefaults DefaultBattery() const;
+    // The factory battery values, the limit clamped to 2..99; nothing when the library cannot
+    // give them.
+    std::optional<BatteryDefaults> ReadDefaultBattery();
+    // The same, or off and 10 when the library cannot give them.
+    BatteryDefaults DefaultBattery() { return ReadDefaultBattery().value_or(BatteryDefaults{}); }
     // The user picked another mode, or Default chose the first one.
     void MarkModeChanged() { m_bModeChanged = true; }
     // Sets mode, battery and music, and commits, stopping at the first failing call; only a
-    // complete apply tells the maker's other program about it.
+    // complete apply tells the maker's other program about it. A code outside the mode list (a
+    // caller keeping the machine's own) is sent as it is.
     bool Apply(const SettingsValues& values);
     // Ends the library's use, once, if it was initialised.
     void Finalise();
@@ -78,7 +84,8 @@ public:
     bool IsModeChanged() const { return m_bModeChanged; }
     int GetModeNameVersion() const { return m_nModeNameVersion; }
     const std::vector<ModeEntry>& GetModes() const { return m_modes; }
-    // The call that made the last failed Initialise, ReadChangesAllowed, Load or Apply fail.
+    // The call that made the last failed Initialise, ReadChangesAllowed, Load, Apply or
+    // ReadDefaultBattery fail.
     std::optional<LibraryFailure> GetLastFailure() const { return m_lastFailure; }
 
 private:

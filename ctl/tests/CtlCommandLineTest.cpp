@@ -29,7 +29,7 @@ TEST(CtlCommandLine, AcceptedCommandLinesGiveTheirRequest) {
     };
     const Case cases[] = {
         {{L"--help"}, Command::Help, false, {}, {}, {}, {}, {}},
-        {{L"set", L"--limit", L"500", L"/?"}, Command::Help, false, {}, {}, {}, {}, {}},
+        {{L"/?"}, Command::Help, false, {}, {}, {}, {}, {}},
         {{L"status"}, Command::Status, false, {}, {}, {}, {}, {}},
         {{L"STATUS", L"--JSON"}, Command::Status, true, {}, {}, {}, {}, {}},
         {{L"defaults", L"--json"}, Command::Defaults, true, {}, {}, {}, {}, {}},
@@ -74,6 +74,10 @@ TEST(CtlCommandLine, WrongCommandLinesSayWhy) {
         {{L"set", L"--mode", L""}, L"--mode takes a mode's code or name"},
         {{L"set", L"--music", L"on", L"--MUSIC", L"off"}, L"--MUSIC is given twice"},
         {{L"status", L"--json", L"--json"}, L"--json is given twice"},
+        // Help only alone: anywhere else it must not turn a change into "done".
+        {{L"set", L"--limit", L"500", L"/?"}, L"/? stands alone on the command line"},
+        {{L"set", L"--charge", L"on", L"--mode", L"/?"}, L"/? stands alone on the command line"},
+        {{L"--help", L"status"}, L"--help stands alone on the command line"},
     };
     for (const Case& c : cases) {
         const ctl::ParsedCommandLine parsed = ParseCommandLine(c.arguments);

@@ -71,17 +71,23 @@ TEST_F(CtlEndToEndTest, ExitCodesFromCmd) {
     const std::wstring ctl = Quoted(InstalledCtl().wstring());
     // The program alone, without the feature library beside it.
     fs::copy_file(InstalledCtl(), folder / L"NodwellCtl.exe");
+    const std::wstring alone = Quoted((folder / L"NodwellCtl.exe").wstring());
     struct Case {
         std::wstring command;
         DWORD exitCode;
         std::string output;  // the start of what cmd.exe shows
     };
     const Case cases[] = {
-        {ctl + L" status", 0, "Changes allowed:       yes\r\nPower-supply modes:    4 Typical Mode (default)"},
+        {ctl + L" status", 0, "Changes allowed:       yes\r\nPower-supply modes:\r\n  4 Typical Mode (default)\r\n"},
         {ctl + L" --help", 0, "Reads and sets what the notebook does while it sleeps or is off.\r\n"},
         {ctl + L" set --limit 1", 1, "NodwellCtl: --limit takes a whole number from 2 to 99, not \"1\"\r\n"},
-        {Quoted((folder / L"NodwellCtl.exe").wstring()) + L" status", 2,
-         "NodwellCtl: the feature library NodwellLib.dll cannot be loaded\r\n"},
+        {alone + L" status", 2, "NodwellCtl: the feature library NodwellLib.dll cannot be loaded\r\n"},
+        {alone + L" status --json", 2,
+         "{\"error\": {\"exitCode\": 2, \"call\": null, \"status\": null, "
+         "\"message\": \"the feature library NodwellLib.dll cannot be loaded\"}}\r\n"},
+        // Help and usage errors need no library.
+        {alone + L" --help", 0, "Reads and sets what the notebook does while it sleeps or is off.\r\n"},
+        {alone + L" set --limit 1", 1, "NodwellCtl: --limit takes a whole number from 2 to 99, not \"1\"\r\n"},
     };
     for (const Case& c : cases) {
         const auto result = FromCmd(c.command);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ std::filesystem::path BuiltSettingsProgram();
 std::vector<std::string> UpToCommit(const std::vector<std::string>& lines);
 
 std::string Utf8(const std::wstring& text);
+
+// Every value under HKEY_CURRENT_USER "Software\Corvane", by key and name: type and data.
+using RegistryValues = std::map<std::wstring, std::pair<DWORD, std::vector<BYTE>>>;
+RegistryValues CorvaneRegistryValues();
 
 class CtlTest : public ::testing::Test {
 protected:

@@ -1,5 +1,5 @@
 // NodwellCtl's set and defaults against the settings dialog's Apply for the same change: the
-// same library calls in the same order, the same "Mode" and one notification each.
+// same set calls in the same order, the same "Mode" and one notification each.
 #include <functional>
 #include <memory>
 
@@ -93,7 +93,8 @@ TEST_F(CtlVersusDialogTest, OptionsAloneAndCombinedApplyAsTheDialogDoes) {
             for (const auto& [szName, dwValue] : c.machineValues) rowMachine.SetDword(szName, dwValue);
             const int nBefore = receiver.Count();
             apply();
-            return Outcome{UpToCommit(callLog.Lines()), SettingsKeyGuard::Read(L"Mode"), receiver.Count() - nBefore};
+            return Outcome{UpToCommit(callLog.LinesFrom("NWLB_SetCurrentMode")), SettingsKeyGuard::Read(L"Mode"),
+                           receiver.Count() - nBefore};
         };
         const Outcome byCtl = outcome([&] { EXPECT_EQ(ctl::kExitDone, Run(c.arguments)) << row; });
         const Outcome byDialog = outcome([&] { RunDialog(c.actions); });

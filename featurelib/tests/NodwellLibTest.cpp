@@ -176,6 +176,15 @@ TEST_F(NodwellLibTest, CommitWritesOnlyWhatWasSetSinceTheLastCommitOrInitializat
     ASSERT_EQ(0, NWLB_InitializeDll(nullptr));
     EXPECT_EQ(0, NWLB_Commit());
     EXPECT_EQ((Dwords{{L"CurrentMode", 3}}), m_machine.Dwords()) << "a set outlived the finalize";
+
+    ASSERT_EQ(0, NWLB_SetCurrentMode(6));
+    ASSERT_EQ(0, NWLB_SetCurrentBattery(1, 20));
+    m_machine.SetDword(L"CommitPartly", 77);
+    EXPECT_EQ(77, NWLB_Commit());
+    EXPECT_EQ((Dwords{{L"CurrentMode", 6}, {L"CommitPartly", 77}}), m_machine.Dwords()) << "commit in part";
+    m_machine.Delete(L"CommitPartly");
+    EXPECT_EQ(0, NWLB_Commit());
+    EXPECT_EQ((Dwords{{L"CurrentMode", 6}, {L"BatteryEnabled", 1}, {L"BatteryLimit", 20}}), m_machine.Dwords());
 }
 
 TEST_F(NodwellLibTest, InjectedFailureIsTheStatusAndChangesNothing) {
