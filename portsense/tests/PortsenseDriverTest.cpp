@@ -23,6 +23,45 @@ int VisibleButtons(HWND box) {
 
 std::wstring Portsense() { return testsupport::Quoted((testsupport::InstallFolder() / L"Portsense.exe").wstring()); }
 
+// A window station with a desktop that no user sees, as a service's in session 0 is.
+class UnseenWindowStation {
+public:
+    UnseenWindowStation() : m_hStation(CreateWindowStationW(kName, 0, WINSTA_ALL_ACCESS, nullptr)) {
+        const HWINSTA hOwn = GetProcessWindowStation();
+        if (m_hStation && SetProcessWindowStation(m_hStation)) {
+            m_hDesktop = CreateDesktopW(L"Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+            SetProcessWindowStation(hOwn);
+        }
+    }
+    ~UnseenWindowStation() {
+        if (m_hDesktop) CloseDesktop(m_hDesktop);
+        if (m_hStation) CloseWindowStation(m_hStation);
+    }
+    UnseenWindowStation(const UnseenWindowStation&) = delete;
+    UnseenWindowStation& operator=(const UnseenWindowStation&) = delete;
+
+    bool Ready() const { return m_hDesktop != nullptr; }
+    // Starts a program on the station's desktop.
+    HANDLE Start(std::wstring commandLine) const {
+        std::wstring desktop = std::wstring(kName) + L"\\Default";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.lpDesktop = desktop.data();
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process)) {
+            return nullptr;
+        }
+        CloseHandle(process.hThread);
+        return process.hProcess;
+    }
+
+private:
+    static constexpr wchar_t kName[] = L"NodwellUnseenStation";
+    HWINSTA m_hStation;
+    HDESK m_hDesktop = nullptr;
+};
+
 }  // namespace
 
 TEST(PortsenseDriver, ExitCodeAnswersForTheFeatureAndTheClose) {
@@ -71,6 +110,23 @@ TEST(PortsenseDriver, RefusedInterfaceShowsTheMessageAndEndsWithOneWhenItIsClose
         EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(process, 0)) << "the probe must wait for the user";
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
+    const bool ended = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process, 0xDEAD);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(1u, exitCode);
+}
+
+TEST(PortsenseDriver, RefusedInterfaceWhereNobodySeesTheScreenIsAnsweredByTheExitCodeAtOnce) {
+    testsupport::SimulatedPwrio driver;
+    driver.Set(L"OpenStatus", 0xFF00);
+    const UnseenWindowStation station;
+    ASSERT_TRUE(station.Ready());
+    const HANDLE process = station.Start(Portsense());
+    ASSERT_NE(nullptr, process);
+    // A box there would wait for a click nobody can give.
     const bool ended = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(process, 0xDEAD);
     DWORD exitCode = 0;
