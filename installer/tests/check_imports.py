@@ -34,7 +34,7 @@ class Image:
         magic = struct.unpack_from("<H", data, optional)[0]
         self.wide = magic == 0x20B
         directories = optional + (112 if self.wide else 96)
-        self.directory = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(14)]
+        self.import_directory = struct.unpack_from("<II", data, directories + 8)
         table = optional + optional_size
         self.sections = [struct.unpack_from("<8xIIII", data, table + 40 * i) for i in range(sections)]
 
@@ -60,8 +60,8 @@ class Image:
             at += size
 
     def imports(self):
-        """(dll, function) for every import, ordinary and delay-loaded."""
-        rva, size = self.directory[1]
+        """(dll, function) for every import."""
+        rva, size = self.import_directory
         at = self.offset(rva) if size else None
         while at is not None:
             name_table, _, _, dll, address_table = struct.unpack_from("<5I", self.data, at)
@@ -70,15 +70,6 @@ class Image:
             for function in self.names(name_table or address_table):
                 yield self.text(dll).lower(), function
             at += 20
-        rva, size = self.directory[13]
-        at = self.offset(rva) if size else None
-        while at is not None:
-            _, dll, _, _, name_table = struct.unpack_from("<5I", self.data, at)
-            if dll == 0:
-                break
-            for function in self.names(name_table):
-                yield self.text(dll).lower(), function
-            at += 32
 
 
 def read_allowed(path):
