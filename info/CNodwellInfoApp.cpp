@@ -60,6 +60,9 @@ BOOL CNodwellInfoApp::InitInstance() {
         dlg.DoModal();
         m_pMainWnd = nullptr;
     }
+    // The settings program that waited for this one brings its dialog to the front now; only a
+    // process with the user's last input may let it, and that is this one.
+    ::AllowSetForegroundWindow(ASFW_ANY);
     AfxSetResourceHandle(nullptr);
     m_languageModule = crvUiVista::LanguageModule();
     ::CloseHandle(m_hInfoMutex);

@@ -265,7 +265,8 @@ BOOL CNodwellInfoDlg::PreTranslateMessage(MSG* pMsg) {
         OnCancel();
         return TRUE;
     }
-    // Every other key in the page is the page's first: Tab, arrows, Page Up/Down, Ctrl+C.
+    // Every other key in the page is the page's first: Tab, arrows, Page Up/Down, Ctrl+C; keys
+    // that would leave, reload or print the page reach nobody.
     if (m_browser.TranslateAccelerator(pMsg)) return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
 }

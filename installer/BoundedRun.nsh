@@ -6,6 +6,7 @@
 !define /math PROGRAM_WAIT_SECONDS ${PROGRAM_WAIT_MS} / 1000
 !define WAIT_TIMEOUT 0x102
 !define PROCESS_END_WAIT_MS 5000
+!define CREATE_NO_WINDOW 0x08000000
 !if ${NSIS_PTR_SIZE} > 4
     !define STARTUPINFO_SIZE 104
 !else
@@ -25,7 +26,8 @@ Function ${UN}RunBounded
     Pop $1
     System::Call '*$1(i ${STARTUPINFO_SIZE})'
     System::Call '*(p 0, p 0, i 0, i 0) p.r2'
-    System::Call 'kernel32::CreateProcessW(p 0, w r0, p 0, p 0, i 0, i 0, p 0, p 0, p r1, p r2) i.r3'
+    ; The console tools get no console window: none flashes on the user's screen.
+    System::Call 'kernel32::CreateProcessW(p 0, w r0, p 0, p 0, i 0, i ${CREATE_NO_WINDOW}, p 0, p 0, p r1, p r2) i.r3'
     ${If} $3 = 0
         StrCpy $0 "error"
     ${Else}

@@ -310,6 +310,16 @@ Function RegisterUninstaller
     ${Log} "Registered as ${SUITE_NAME} ${VERSION} ($0 KB) under HKLM\${UNINSTALL_KEY}"
 FunctionEnd
 
+; The web-browser control shows the information page in its old compatibility mode unless
+; the program is named here; 11000 is the engine's newest standards mode for a page that
+; declares its document type, as both pages do.
+!define BROWSER_EMULATION_KEY "Software\Microsoft\Internet Explorer\Main\FeatureControl\FEATURE_BROWSER_EMULATION"
+
+Function RegisterPageMode
+    WriteRegDWORD HKLM "${BROWSER_EMULATION_KEY}" "NodwellInfo.exe" 11000
+    ${Log} "Standards mode for NodwellInfo.exe under HKLM\${BROWSER_EMULATION_KEY}"
+FunctionEnd
+
 Section "Install"
     SetShellVarContext all
     ${Log} "Installing into $INSTDIR"
@@ -343,6 +353,7 @@ the program that uses it and run Setup again. Nothing was changed." /SD IDOK
     Call CreateStartMenu
     Call RegisterUninstaller
     Call RegisterAgent
+    Call RegisterPageMode
 SectionEnd
 
 ; Takes away what the setup put on the machine and nothing else: no folder is removed
@@ -370,6 +381,7 @@ SectionEnd
     ${Log} "Files removed from $INSTDIR"
 
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegValue HKLM "${BROWSER_EMULATION_KEY}" "NodwellInfo.exe"
     ${Log} "Registration removed"
 !macroend
 

@@ -16,6 +16,7 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const wchar_t* className;
+    bool bHiddenToo;
     HWND found;
 };
 
@@ -25,7 +26,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     GetWindowThreadProcessId(window, &owner);
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
-    if (owner == search.processId && IsWindowVisible(window) && lstrcmpW(name, search.className) == 0) {
+    if (owner == search.processId && (search.bHiddenToo || IsWindowVisible(window)) && lstrcmpW(name, search.className) == 0) {
         search.found = window;
         return FALSE;
     }
@@ -34,8 +35,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
-    WindowSearch search{processId, className, nullptr};
+HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool bHiddenToo) {
+    WindowSearch search{processId, className, bHiddenToo, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -2,6 +2,7 @@
 
 #include <exdisp.h>
 
+#include "PageKeys.h"
 #include "SimpleBrowser.h"
 
 BrowserSite::BrowserSite(SimpleBrowser* pOwner, HWND hWndHost) : m_pOwner(pOwner), m_hWndHost(hWndHost) {}
@@ -14,6 +15,8 @@ STDMETHODIMP BrowserSite::QueryInterface(REFIID riid, void** ppv) {
         *ppv = static_cast<IOleInPlaceSite*>(this);
     } else if (riid == IID_IOleInPlaceUIWindow || riid == IID_IOleInPlaceFrame) {
         *ppv = static_cast<IOleInPlaceFrame*>(this);
+    } else if (riid == IID_IDocHostUIHandler) {
+        *ppv = static_cast<IDocHostUIHandler*>(this);
     } else if (riid == IID_IDispatch || riid == DIID_DWebBrowserEvents2) {
         *ppv = static_cast<IDispatch*>(this);
     } else {
@@ -68,6 +71,37 @@ STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPla
         lpFrameInfo->cAccelEntries = 0;
     }
     return S_OK;
+}
+
+// The engine asks before it acts on a key that reached it: S_OK keeps the key from it.
+STDMETHODIMP BrowserSite::TranslateAccelerator(LPMSG lpMsg, const GUID*, DWORD) {
+    if (!lpMsg) return E_POINTER;
+    return RoutePageKey(*lpMsg) == PageKeyRoute::Engine ? S_FALSE : S_OK;
+}
+
+STDMETHODIMP BrowserSite::GetOptionKeyPath(LPOLESTR* pchKey, DWORD) {
+    if (pchKey) *pchKey = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP BrowserSite::GetDropTarget(IDropTarget*, IDropTarget** ppDropTarget) {
+    if (ppDropTarget) *ppDropTarget = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP BrowserSite::GetExternal(IDispatch** ppDispatch) {
+    if (ppDispatch) *ppDispatch = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP BrowserSite::TranslateUrl(DWORD, LPWSTR, LPWSTR* ppchURLOut) {
+    if (ppchURLOut) *ppchURLOut = nullptr;
+    return S_FALSE;
+}
+
+STDMETHODIMP BrowserSite::FilterDataObject(IDataObject*, IDataObject** ppDORet) {
+    if (ppDORet) *ppDORet = nullptr;
+    return S_FALSE;
 }
 
 STDMETHODIMP BrowserSite::GetTypeInfoCount(UINT* pctinfo) {

@@ -1,15 +1,21 @@
 #pragma once
 // The container side of the hosted web-browser control: the least a control needs to be
-// activated in place inside a child window (client site, in-place site and frame), and the
-// sink through which the control's events reach their owner.
+// activated in place inside a child window (client site, in-place site and frame), the
+// document host's user-interface handler that keeps the engine's menu and most of its keys
+// from the page, and the sink through which the control's events reach their owner.
 #include <windows.h>
 #include <ole2.h>
 #include <oleidl.h>
+#include <mshtmhst.h>
 #include <wrl/client.h>
 
 class SimpleBrowser;
 
-class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame, public IDispatch {
+class BrowserSite final : public IOleClientSite,
+                          public IOleInPlaceSite,
+                          public IOleInPlaceFrame,
+                          public IDocHostUIHandler,
+                          public IDispatch {
 public:
     BrowserSite(SimpleBrowser* pOwner, HWND hWndHost);
 
@@ -66,6 +72,26 @@ public:
     STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+    // IDocHostUIHandler: no context menu, no menus or toolbars of the engine, and of the keys
+    // only those that read the page.
+    STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return S_OK; }
+    STDMETHODIMP GetHostInfo(DOCHOSTUIINFO*) override { return E_NOTIMPL; }
+    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                        IOleInPlaceUIWindow*) override {
+        return S_OK;
+    }
+    STDMETHODIMP HideUI() override { return S_OK; }
+    STDMETHODIMP UpdateUI() override { return S_OK; }
+    STDMETHODIMP OnDocWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnFrameWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG lpMsg, const GUID*, DWORD) override;
+    STDMETHODIMP GetOptionKeyPath(LPOLESTR* pchKey, DWORD) override;
+    STDMETHODIMP GetDropTarget(IDropTarget*, IDropTarget** ppDropTarget) override;
+    STDMETHODIMP GetExternal(IDispatch** ppDispatch) override;
+    STDMETHODIMP TranslateUrl(DWORD, LPWSTR, LPWSTR* ppchURLOut) override;
+    STDMETHODIMP FilterDataObject(IDataObject*, IDataObject** ppDORet) override;
 
     // IDispatch: the control's events
     STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override;

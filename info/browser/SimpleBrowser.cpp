@@ -10,6 +10,7 @@
 #include "BrowserEventArgs.h"
 #include "BrowserSite.h"
 #include "HtmlResourceText.h"
+#include "PageKeys.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -198,6 +199,14 @@ IDispatch* SimpleBrowser::EventSink() const { return m_pSite ? m_pSite->EventSin
 bool SimpleBrowser::TranslateAccelerator(MSG* pMsg) {
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_hWndBrowser || !m_pSite) return false;
     if (pMsg->hwnd != m_hWndBrowser && !::IsChild(m_hWndBrowser, pMsg->hwnd)) return false;
+    switch (RoutePageKey(*pMsg)) {
+    case PageKeyRoute::Dialog:
+        return false;
+    case PageKeyRoute::Nobody:
+        return true;
+    case PageKeyRoute::Engine:
+        break;
+    }
     IOleInPlaceActiveObject* pActive = m_pSite->ActiveObject();
     return pActive && pActive->TranslateAccelerator(pMsg) == S_OK;
 }

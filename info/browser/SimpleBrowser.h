@@ -53,8 +53,9 @@ public:
     // Turns one event of the control into a call of the matching operation below.
     void DispatchBrowserEvent(DISPID dispId, const DISPPARAMS& params);
 
-    // Offers a key message of the browser's windows to the page (its in-place active object);
-    // true when the page took it.
+    // Offers a key message of the browser's windows to the page (its in-place active object)
+    // when it is one of the page's keys; true when the page took it or the key is kept from
+    // everyone, false when it is the dialog's.
     bool TranslateAccelerator(MSG* pMsg);
 
 protected:

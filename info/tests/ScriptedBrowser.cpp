@@ -12,6 +12,7 @@
 #include <exdisp.h>
 #include <exdispid.h>
 #include <mshtml.h>
+#include <mshtmhst.h>
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -460,6 +461,32 @@ std::vector<std::wstring> ScriptedBrowser::Calls() const { return m_pState->call
 std::wstring ScriptedBrowser::WrittenText() const { return m_pState->written; }
 std::vector<std::pair<UINT, WPARAM>> ScriptedBrowser::OfferedKeys() const { return m_pState->keys; }
 HWND ScriptedBrowser::PageWindow() const { return m_pState->hWndPage; }
+
+namespace {
+template <typename Ask>
+bool SiteKeeps(IOleClientSite* pSite, Ask ask) {
+    IDocHostUIHandler* pHandler = nullptr;
+    if (!pSite ||
+        FAILED(pSite->lpVtbl->QueryInterface(pSite, IID_IDocHostUIHandler, reinterpret_cast<void**>(&pHandler)))) {
+        return false;
+    }
+    const bool bKept = ask(pHandler) == S_OK;
+    Release(pHandler);
+    return bKept;
+}
+}  // namespace
+
+bool ScriptedBrowser::SiteKeepsKey(MSG msg) const {
+    return SiteKeeps(m_pState->pSite,
+                     [&](IDocHostUIHandler* p) { return p->lpVtbl->TranslateAccelerator(p, &msg, nullptr, 0); });
+}
+
+bool ScriptedBrowser::SiteKeepsContextMenu() const {
+    POINT pt{10, 10};
+    return SiteKeeps(m_pState->pSite, [&](IDocHostUIHandler* p) {
+        return p->lpVtbl->ShowContextMenu(p, CONTEXT_MENU_DEFAULT, &pt, nullptr, nullptr);
+    });
+}
 
 long ScriptedBrowser::HeldReferences() const {
     const State* s = m_pState.get();

@@ -36,6 +36,10 @@ public:
     std::wstring WrittenText() const;
     // The key messages offered to the in-place active object, as (message, key) pairs.
     std::vector<std::pair<UINT, WPARAM>> OfferedKeys() const;
+    // Asks the program's site as the engine does before it acts on a key that reached it, or
+    // before it shows its context menu: true when the site keeps the key or menu from it.
+    bool SiteKeepsKey(MSG msg) const;
+    bool SiteKeepsContextMenu() const;
     // The inner window that has the focus when the user works in the page; 0 before activation.
     HWND PageWindow() const;
 

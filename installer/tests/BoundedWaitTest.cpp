@@ -1,6 +1,6 @@
 // Every program the setup waits for is waited for only so long (3 s in this test build, 60 s
 // in the shipped one): past that the setup ends it, refuses with its own exit code and
-// leaves the machine as it found it.
+// leaves the machine as it found it. And none of them gets a console window.
 #include "SetupTest.h"
 #include "SimulatedPwrio.h"
 
@@ -66,6 +66,19 @@ TEST_P(BoundedWaitTest, SetupEndsTheProgramAndLeavesTheMachineAsFound) {
     EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue).has_value());
     EXPECT_FALSE(std::filesystem::exists(StartMenuFolder()));
     EXPECT_TRUE(Contains(LogSinceStart(), L"did not end within 3 s and was ended"));
+}
+
+// A console window of each tool would flash on the user's screen during an install.
+TEST_F(SetupTest, ProgramsSetupWaitsForGetNoConsoleWindow) {
+    testsupport::SimulatedPwrio driver;
+    const testsupport::ScratchFolder folder;
+    const std::filesystem::path log = folder / L"consoles.log";
+    SetEnvironmentVariableW(L"NODWELL_TEST_CONSOLE_LOG", log.c_str());
+    const std::optional<DWORD> exitCode = Install(BriefWaitSetupProgram());
+    SetEnvironmentVariableW(L"NODWELL_TEST_CONSOLE_LOG", nullptr);
+    ASSERT_EQ(std::optional<DWORD>(0), exitCode);
+    EXPECT_EQ("Portsense.exe no console window\nStylepick.exe no console window\nMenuglot.exe no console window\n",
+              testsupport::ReadTextFile(log));
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, BoundedWaitTest,

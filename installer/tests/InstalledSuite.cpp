@@ -59,14 +59,16 @@ std::wstring Lower(std::wstring text) {
 std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
     // No standard handles at all: the test's own would reach the agent the setup starts,
     // and the desktop process a first window brings up, and keep CTest's output pipe open
-    // long after the test ended.
+    // long after the test ended. No console either, as for a setup started from the desktop:
+    // Wine would lend this test's console to the programs the setup starts.
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
+                        &process)) {
         throw std::runtime_error("cannot start a setup program, error " + std::to_string(GetLastError()));
     }
     CloseHandle(process.hThread);

@@ -19,6 +19,9 @@ constexpr DWORD kExitFileInUse = 8;         // an installed file in use cannot b
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\CorvaneVezuvUvodoza";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"NodwellSrv";
+// Where the web-browser control finds the document mode of the information program's page.
+constexpr wchar_t kBrowserEmulationKey[] =
+    L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
 constexpr wchar_t kSettingsLink[] = L"Corvane Vezuv Uvodoza.lnk";
 constexpr wchar_t kInfoLink[] = L"Corvane Zazez Information.lnk";
 

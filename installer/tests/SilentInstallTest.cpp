@@ -33,6 +33,8 @@ TEST_F(SetupTest, SilentInstallLaysOutTheSuiteAndRegistersIt) {
     EXPECT_EQ(testsupport::Quoted(folder + L"\\NodwellSrv.exe"), ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
     // One entry, in the setup's view (for the 32-bit product Wow6432Node, which logon also runs).
     EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, kOtherView).has_value());
+    // The page in the engine's standards mode, for the program in the same view.
+    EXPECT_EQ(std::optional<DWORD>(11000), ReadDword(HKEY_LOCAL_MACHINE, kBrowserEmulationKey, L"NodwellInfo.exe"));
 
     const std::wstring uninstaller = testsupport::Quoted(folder + L"\\Uninstall.exe");
     const struct {
@@ -103,6 +105,7 @@ TEST_F(SetupTest, UninstallLeavesNothingButTheUserSettings) {
     EXPECT_FALSE(std::filesystem::exists(Target()));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
     EXPECT_FALSE(ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue).has_value());
+    EXPECT_FALSE(ReadDword(HKEY_LOCAL_MACHINE, kBrowserEmulationKey, L"NodwellInfo.exe").has_value());
     EXPECT_FALSE(std::filesystem::exists(StartMenuFolder()));
     EXPECT_TRUE(testsupport::WaitUntil([] { return !AgentRunning(); }, 10000));
     EXPECT_EQ(std::optional<DWORD>(5), mode.Get());

@@ -1,6 +1,8 @@
 // The installed Portsense.exe against the simulated hardware-access driver.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "ProcessRunner.h"
 #include "SimulatedPwrio.h"
 #include "SuiteFolders.h"
@@ -22,6 +24,56 @@ int VisibleButtons(HWND box) {
 }
 
 std::wstring Portsense() { return testsupport::Quoted((testsupport::InstallFolder() / L"Portsense.exe").wstring()); }
+
+// The exit code of a started probe, which it owned, once it has ended; nothing when it did
+// not end within 10 s and was ended.
+std::optional<DWORD> ExitCodeOf(HANDLE process) {
+    const bool ended = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process, 0xDEAD);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    return ended ? std::optional<DWORD>(exitCode) : std::nullopt;
+}
+
+// A window station with a desktop that no user sees, as a service's in session 0 is.
+class UnseenWindowStation {
+public:
+    UnseenWindowStation() : m_hStation(CreateWindowStationW(kName, 0, WINSTA_ALL_ACCESS, nullptr)) {
+        const HWINSTA hOwn = GetProcessWindowStation();
+        if (m_hStation && SetProcessWindowStation(m_hStation)) {
+            m_hDesktop = CreateDesktopW(L"Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+            SetProcessWindowStation(hOwn);
+        }
+    }
+    ~UnseenWindowStation() {
+        if (m_hDesktop) CloseDesktop(m_hDesktop);
+        if (m_hStation) CloseWindowStation(m_hStation);
+    }
+    UnseenWindowStation(const UnseenWindowStation&) = delete;
+    UnseenWindowStation& operator=(const UnseenWindowStation&) = delete;
+
+    bool Ready() const { return m_hDesktop != nullptr; }
+    // Starts a program on the station's desktop.
+    HANDLE Start(std::wstring commandLine) const {
+        std::wstring desktop = std::wstring(kName) + L"\\Default";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.lpDesktop = desktop.data();
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process)) {
+            return nullptr;
+        }
+        CloseHandle(process.hThread);
+        return process.hProcess;
+    }
+
+private:
+    static constexpr wchar_t kName[] = L"NodwellUnseenStation";
+    HWINSTA m_hStation;
+    HDESK m_hDesktop = nullptr;
+};
 
 }  // namespace
 
@@ -71,11 +123,16 @@ TEST(PortsenseDriver, RefusedInterfaceShowsTheMessageAndEndsWithOneWhenItIsClose
         EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(process, 0)) << "the probe must wait for the user";
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
-    const bool ended = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(process, 0xDEAD);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process, &exitCode);
-    CloseHandle(process);
-    ASSERT_TRUE(ended);
-    EXPECT_EQ(1u, exitCode);
+    EXPECT_EQ(std::optional<DWORD>(1), ExitCodeOf(process));
+}
+
+TEST(PortsenseDriver, RefusedInterfaceWhereNobodySeesTheScreenIsAnsweredByTheExitCodeAtOnce) {
+    testsupport::SimulatedPwrio driver;
+    driver.Set(L"OpenStatus", 0xFF00);
+    const UnseenWindowStation station;
+    ASSERT_TRUE(station.Ready());
+    const HANDLE process = station.Start(Portsense());
+    ASSERT_NE(nullptr, process);
+    // A box there would wait for a click nobody can give.
+    EXPECT_EQ(std::optional<DWORD>(1), ExitCodeOf(process));
 }

@@ -33,6 +33,10 @@ public:
 
     // The visible settings dialog, or null.
     HWND Dialog() const { return testsupport::FindProcessWindow(::GetProcessId(m_hProcess), kDialogClass); }
+    // The settings dialog, also while it is not shown yet.
+    HWND CreatedDialog() const {
+        return testsupport::FindProcessWindow(::GetProcessId(m_hProcess), kDialogClass, true);
+    }
     HWND WaitForDialog() const {
         HWND hDialog = nullptr;
         testsupport::WaitUntil([&] { return (hDialog = Dialog()) != nullptr; }, 20000);

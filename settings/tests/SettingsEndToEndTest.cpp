@@ -148,11 +148,20 @@ TEST_F(SettingsEndToEndTest, InformationProgramRunsFirstUnlessDeclinedNoinfoOrTh
         }
         if (c.started) {
             ASSERT_TRUE(testsupport::WaitUntil([&] { return info.Ran(); }, 20000)) << c.arguments;
-            // The settings dialog waits for the information program before it shows.
+            // The settings dialog waits for the information program before it shows, and
+            // meanwhile answers what other programs send it.
             EXPECT_FALSE(testsupport::WaitUntil([&] { return settingsProgram.Dialog() != nullptr; }, 500));
+            DWORD_PTR result = 0;
+            EXPECT_NE(0, ::SendMessageTimeoutW(settingsProgram.CreatedDialog(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                                               &result))
+                << c.arguments;
             info.Release();
         }
-        EXPECT_NE(nullptr, settingsProgram.WaitForDialog()) << c.arguments;
+        const HWND hDialog = settingsProgram.WaitForDialog();
+        EXPECT_NE(nullptr, hDialog) << c.arguments;
+        // Wine has no foreground lock: on Windows only the information program's permission
+        // lets the dialog come to the front, which this cannot show.
+        if (c.started) EXPECT_TRUE(ForegroundBecomes(hDialog)) << c.arguments;
         EXPECT_EQ(c.started, info.Ran()) << c.arguments;
         if (c.started) {
             EXPECT_EQ(info.ExpectedCommandLine(), info.CommandLines());

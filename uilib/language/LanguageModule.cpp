@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <utility>
-#include <vector>
 
 namespace crvUiVista {
 
@@ -12,9 +11,9 @@ namespace {
 constexpr std::array<WORD, 21> kKnownPrimaryLanguages = {0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
                                                          0x0B, 0x0C, 0x0E, 0x10, 0x11, 0x12, 0x13,
                                                          0x14, 0x15, 0x16, 0x19, 0x1B, 0x1D, 0x1F};
+}  // namespace
 
-// The locale names under which a module may hold a language, best first.
-std::vector<std::wstring> LanguageModuleLocales(LANGID wLangId) {
+std::vector<std::wstring> LanguageModuleLocales(LANGID wLangId, LocaleNameFunction localeName) {
     std::vector<std::wstring> locales;
     const WORD wPrimary = PRIMARYLANGID(wLangId);
     if (wPrimary == LANG_NEUTRAL || wPrimary == LANG_ENGLISH) return locales;
@@ -22,12 +21,15 @@ std::vector<std::wstring> LanguageModuleLocales(LANGID wLangId) {
                                  static_cast<LANGID>(MAKELANGID(wPrimary, SUBLANG_DEFAULT))};
     for (const LANGID wCandidate : candidates) {
         wchar_t szLocale[LOCALE_NAME_MAX_LENGTH] = {};
-        if (::LCIDToLocaleName(MAKELCID(wCandidate, SORT_DEFAULT), szLocale, LOCALE_NAME_MAX_LENGTH, 0) <= 0) continue;
+        // Windows names a neutral language ("de") only when asked to.
+        if (localeName(MAKELCID(wCandidate, SORT_DEFAULT), szLocale, LOCALE_NAME_MAX_LENGTH,
+                       LOCALE_ALLOW_NEUTRAL_NAMES) <= 0) {
+            continue;
+        }
         if (std::find(locales.begin(), locales.end(), szLocale) == locales.end()) locales.emplace_back(szLocale);
     }
     return locales;
 }
-}  // namespace
 
 LANGID LanguageIdFromOptions(WORD wPrimaryLang, WORD wSubLang) {
     const bool known = std::find(kKnownPrimaryLanguages.begin(), kKnownPrimaryLanguages.end(), wPrimaryLang) !=

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace crvUiVista {
 
@@ -11,6 +12,14 @@ namespace crvUiVista {
 // languages without a language module family of the suite become 0, so that the id then
 // stands for the user's own language.
 LANGID LanguageIdFromOptions(WORD wPrimaryLang, WORD wSubLang);
+
+// The locale name of a language id, as LCIDToLocaleName gives it.
+using LocaleNameFunction = int(WINAPI*)(LCID, LPWSTR, int, DWORD);
+
+// The locale names under which a module may hold a language, best first: the language's own,
+// its neutral form's, the specific language the neutral form stands for ("de-AT", "de",
+// "de-DE"); none for English. Tests pass Windows' stricter answer for the locale names.
+std::vector<std::wstring> LanguageModuleLocales(LANGID wLangId, LocaleNameFunction localeName = ::LCIDToLocaleName);
 
 // Where the module of a locale lies for a program.
 std::wstring LanguageModulePath(const std::wstring& strProgramPath, const std::wstring& strLocale);

@@ -38,7 +38,8 @@ void StartupMark(const wchar_t* step) {
     const Trace& trace = TheTrace();
     if (trace.path.empty()) return;
     FILETIME now{};
-    ::GetSystemTimePreciseAsFileTime(&now);
+    // The precise clock would cost the program its start on Windows 7, whose kernel lacks it.
+    ::GetSystemTimeAsFileTime(&now);
     char szLine[160];
     const int nLength = std::snprintf(szLine, sizeof(szLine), "%.1f\t%ls\r\n",
                                       static_cast<double>(AsCount(now) - trace.ullCreated) / 10000.0, step);

@@ -13,6 +13,16 @@ std::wstring ProgramFilesFolder() {
     return szProgramFiles;
 }
 
+// Waits for the process to end. The thread may own windows already: messages other programs
+// send to them (broadcasts among them) are answered meanwhile, so that no sender hangs; input
+// and posted messages wait for the thread's own message loop.
+void WaitAnsweringSentMessages(HANDLE hProcess) {
+    while (::MsgWaitForMultipleObjects(1, &hProcess, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 }  // namespace
 
 std::wstring SuiteProgramPath(const std::wstring& strProgram) {
@@ -43,7 +53,7 @@ bool StartSuiteProgram(const std::wstring& strProgram, const std::wstring& strAr
         return false;
     }
     ::CloseHandle(process.hThread);
-    if (bWait) ::WaitForSingleObject(process.hProcess, INFINITE);
+    if (bWait) WaitAnsweringSentMessages(process.hProcess);
     ::CloseHandle(process.hProcess);
     return true;
 }

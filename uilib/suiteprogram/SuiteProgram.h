@@ -11,6 +11,7 @@ std::wstring SuiteProgramPath(const std::wstring& strProgram);
 std::wstring SuiteProgramCommandLine(const std::wstring& strProgramFiles, const std::wstring& strProgram,
                                      const std::wstring& strArguments);
 
-// Starts the program with a normal window; with bWait, returns only after it has ended.
-// False when it could not be started.
+// Starts the program with a normal window; with bWait, returns only after it has ended,
+// answering only the messages sent to the thread's windows meanwhile. False when it could not
+// be started.
 bool StartSuiteProgram(const std::wstring& strProgram, const std::wstring& strArguments, bool bWait = false);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "LanguageModule.h"
 #include "LanguageOptions.h"
@@ -8,6 +9,7 @@
 
 using crvUiVista::LanguageIdFromOptions;
 using crvUiVista::LanguageModule;
+using crvUiVista::LanguageModuleLocales;
 using crvUiVista::LanguageModulePath;
 
 namespace {
@@ -24,6 +26,16 @@ std::wstring Greeting(const LanguageModule& module) {
     const HMODULE hSource = module ? module.Handle() : ::GetModuleHandleW(nullptr);
     const int length = ::LoadStringW(hSource, IDS_GREETING, reinterpret_cast<LPWSTR>(&text), 0);
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+// Windows' answer where Wine's is more lenient: a neutral locale is named only with
+// LOCALE_ALLOW_NEUTRAL_NAMES; Wine names it without the flag.
+int WINAPI WindowsLocaleName(LCID lcid, LPWSTR szName, int cchName, DWORD dwFlags) {
+    if (SUBLANGID(LANGIDFROMLCID(lcid)) == SUBLANG_NEUTRAL && !(dwFlags & LOCALE_ALLOW_NEUTRAL_NAMES)) {
+        ::SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    return ::LCIDToLocaleName(lcid, szName, cchName, dwFlags);
 }
 
 }  // namespace
@@ -67,6 +79,14 @@ TEST(LanguageModule, ModuleLiesInTheLocaleFolderBesideTheProgram) {
     EXPECT_EQ(L"C:\\x\\fr-FR\\NodwellInfo.exe.mui", LanguageModulePath(L"C:\\x\\NodwellInfo.exe", L"fr-FR"));
 }
 
+TEST(LanguageModule, ALanguageIsLookedForAsItselfItsNeutralFormThenTheLanguageThatStandsForIt) {
+    using Locales = std::vector<std::wstring>;
+    EXPECT_EQ((Locales{L"de-AT", L"de", L"de-DE"}), LanguageModuleLocales(0x0C07, WindowsLocaleName));
+    EXPECT_EQ((Locales{L"de-DE", L"de"}), LanguageModuleLocales(0x0407, WindowsLocaleName));
+    EXPECT_EQ((Locales{L"de", L"de-DE"}), LanguageModuleLocales(0x0007, WindowsLocaleName));
+    EXPECT_EQ(Locales{}, LanguageModuleLocales(0x0809, WindowsLocaleName));
+}
+
 TEST(LanguageModule, GermanModuleGivesGermanTextsAndMissingLanguagesFallBackToTheProgram) {
     const LanguageModule german = LanguageModule::Load(ThisProgram(), 0x0407);
     ASSERT_TRUE(german);
@@ -96,7 +116,8 @@ TEST(LanguageModule, TheLanguageAskedForIsShownThenTheUsersThenEnglish) {
         {"no French module: the English user's", 0x0C, 0x01, 0x0409, kEnglish},
         {"an unknown primary language: the user's", 0x01, 0x01, 0x0407, kGerman},
         {"no options, German user", 0, 0, 0x0407, kGerman},
-        {"no options, Austrian user: the neutral form's module", 0, 0, 0x0C07, kGerman},
+        {"no options, Austrian user: the specific language the neutral form stands for", 0, 0, 0x0C07, kGerman},
+        {"no options, Belgian Dutch user: the neutral form's module", 0, 0, 0x0813, L"Goedemorgen"},
         {"no options, French user: English", 0, 0, 0x040C, kEnglish},
     };
     for (const auto& c : cases) {
