@@ -38,6 +38,15 @@ protected:
 
     // What has been listed for deletion at the next restart since the test began.
     std::vector<std::wstring> AddedPendingDeletions() const { return m_pendingDeletions.Added(); }
+    // Those of them inside folder, where a release installed before the restart would lose them.
+    std::vector<std::wstring> AddedPendingDeletionsInside(const std::filesystem::path& folder) const {
+        const auto inFolder = Lower(folder.wstring() + L"\\");
+        std::vector<std::wstring> inside;
+        for (const auto& file : AddedPendingDeletions()) {
+            if (Lower(file).rfind(inFolder, 0) == 0) inside.push_back(file);
+        }
+        return inside;
+    }
 
 private:
     SuiteFolderAside m_aside;
