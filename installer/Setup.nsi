@@ -290,6 +290,7 @@ Function StageRelease
     ${Log} "Files staged in $WorkFolder\files and checked"
     ; Neither setup nor the programs it runs may keep the staging folder as their current one,
     ; which would keep it from being moved or removed.
+    SetDetailsPrint none
     SetOutPath "$TEMP"
 
     ; The picker joins its source folder and the sheet's name as they are, so the folder
@@ -303,6 +304,7 @@ Function StageRelease
     ; The localiser's description names both folders through these variables, which its
     ; process inherits: the installed folder its names point into, and the staged menu folder.
     CreateDirectory "$WorkFolder\menu"
+    SetDetailsPrint both
     System::Call 'kernel32::SetEnvironmentVariableW(w "${SUITE_FOLDER_VARIABLE}", w "$INSTDIR")'
     System::Call 'kernel32::SetEnvironmentVariableW(w "${MENU_FOLDER_VARIABLE}", w "$WorkFolder\menu")'
     Push '"$WorkFolder\files\Menuglot.exe" ${MENU_DESCRIPTION}'
@@ -318,6 +320,7 @@ Function PlaceStartMenu
     ${IfNot} ${FileExists} "$WorkFolder\menu\*.*"
         Return
     ${EndIf}
+    SetDetailsPrint none
     !insertmacro REMOVE_START_MENU
     ClearErrors
     Rename "$WorkFolder\menu" "${MENU_FOLDER}"
@@ -329,6 +332,7 @@ Function PlaceStartMenu
     ${EndIf}
     ; The shortcuts start their programs in the suite's folder.
     SetOutPath "$INSTDIR"
+    SetDetailsPrint both
     CreateShortcut "${MENU_FOLDER}\${SETTINGS_LINK}" "$INSTDIR\Nodwell.exe" "" "$INSTDIR\Nodwell.exe" 0
     CreateShortcut "${MENU_FOLDER}\${INFO_LINK}" "$INSTDIR\NodwellInfo.exe" "" "$INSTDIR\NodwellInfo.exe" 0
     ${Log} "Start-menu folder ${MENU_FOLDER} with its two shortcuts"

@@ -18,5 +18,7 @@
 
 ; The journal of an install's swap, under the suite's key, and the lock that lets one setup or
 ; uninstaller at a time change the machine.
-!define JOURNAL_KEY "Software\Corvane\Nodwell\Setup"
+!define COMPANY_KEY "Software\Corvane"
+!define JOURNAL_PARENT_KEY "${COMPANY_KEY}\Nodwell"
+!define JOURNAL_KEY "${JOURNAL_PARENT_KEY}\Setup"
 !define SETUP_LOCK "Global\CorvaneVezuvUvodozaSetup"

@@ -42,7 +42,10 @@ Var TreeFailed
 Function ${UN}MoveTree
     StrCpy $TreeFailed ""
     ${If} ${FileExists} "$TreeFrom\*.*"
+        ; The setup's details show what is installed, not each step of the swap.
+        SetDetailsPrint none
         ${Locate} "$TreeFrom" "/L=F" "${UN}MoveTreeFile"
+        SetDetailsPrint both
     ${EndIf}
     ClearErrors
 FunctionEnd
@@ -84,8 +87,10 @@ Function ${UN}UndoSwap
             ${Log} "Could not move $TreeFailed back into the installed folder"
         ${EndIf}
     ${EndIf}
+    SetDetailsPrint none
     !include "${FOLDER_LIST}"
     RMDir "$INSTDIR"
+    SetDetailsPrint both
     Call ${UN}RemoveWorkFolder
 FunctionEnd
 
@@ -98,9 +103,14 @@ FunctionEnd
 
 Function ${UN}RemoveWorkFolder
     ; The working folder must not be the current one, which cannot be removed.
+    SetDetailsPrint none
     SetOutPath "$TEMP"
     RMDir /r "$WorkFolder"
+    SetDetailsPrint both
     DeleteRegKey HKLM "${JOURNAL_KEY}"
+    ; The keys above it only when nothing else is kept there.
+    DeleteRegKey /ifempty HKLM "${JOURNAL_PARENT_KEY}"
+    DeleteRegKey /ifempty HKLM "${COMPANY_KEY}"
     StrCpy $JournalStep ""
 FunctionEnd
 

@@ -247,6 +247,10 @@ InstallationCleanup::~InstallationCleanup() {
         std::filesystem::remove(folder, ignored);
         RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, kSetupView, 0);
     }
+    // A swap a failed test left cut short, which the next test's setup would otherwise recover.
+    std::error_code ignored;
+    std::filesystem::remove_all(testsupport::InstallFolder().wstring() + L".setup", ignored);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kJournalKey, kSetupView, 0);
     if (AgentRunning()) EndAgent();
 }
 
