@@ -72,20 +72,23 @@ FunctionEnd
 
 ; Takes a cut-short install back to the release installed before it, from the journal's step,
 ; and removes the staging folder and the journal. A release folder this run made is removed
-; again when empty.
+; again when empty. Where a file cannot be moved back, the journal stays at the step reached,
+; with every file kept, for the next run to go on from.
 Function ${UN}UndoSwap
+    StrCpy $TreeFailed ""
     ${If} $JournalStep == "in"
         !insertmacro MOVE_TREE "${UN}" "$INSTDIR" "$WorkFolder\files"
-        ${If} $TreeFailed != ""
-            ${Log} "Could not move $TreeFailed out of the installed folder again"
+        ${If} $TreeFailed == ""
+            StrCpy $JournalStep "aside"
+            WriteRegStr HKLM "${JOURNAL_KEY}" "Step" "$JournalStep"
         ${EndIf}
     ${EndIf}
-    ${If} $JournalStep == "in"
-    ${OrIf} $JournalStep == "aside"
+    ${If} $JournalStep == "aside"
         !insertmacro MOVE_TREE "${UN}" "$WorkFolder\previous" "$INSTDIR"
-        ${If} $TreeFailed != ""
-            ${Log} "Could not move $TreeFailed back into the installed folder"
-        ${EndIf}
+    ${EndIf}
+    ${If} $TreeFailed != ""
+        ${Log} "Could not move $TreeFailed back; the next run goes on from step $JournalStep"
+        Return
     ${EndIf}
     SetDetailsPrint none
     !include "${FOLDER_LIST}"
@@ -131,6 +134,12 @@ Function ${UN}RecoverInterruptedSetup
     ${ElseIf} $JournalStep != ""
         ${Log} "An install of $0 was cut short at step $JournalStep; undoing it"
         Call ${UN}UndoSwap
+        ${If} $JournalStep != ""
+            MessageBox MB_OK|MB_ICONSTOP "An earlier Setup of ${SUITE_NAME} was cut short, and $TreeFailed \
+cannot be put back.$\r$\n$\r$\nClose the program that uses it and try again." /SD IDOK
+            SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
+            Quit
+        ${EndIf}
         ${Log} "The install of $0 is undone: the release installed before it stays"
     ${ElseIf} ${FileExists} "$WorkFolder\*.*"
         ; Left by a run that ended before it began its journal.

@@ -23,15 +23,11 @@ struct WaitCase {
 
 class BoundedWaitTest : public SetupTest, public ::testing::WithParamInterface<WaitCase> {};
 
-class NeverEndingProgram {
+// The stand-in of this name never ends.
+class NeverEndingProgram : public ScopedEnvironmentVariable {
 public:
-    explicit NeverEndingProgram(const wchar_t* program) { SetEnvironmentVariableW(kVariable, program); }
-    ~NeverEndingProgram() { SetEnvironmentVariableW(kVariable, nullptr); }
-    NeverEndingProgram(const NeverEndingProgram&) = delete;
-    NeverEndingProgram& operator=(const NeverEndingProgram&) = delete;
-
-private:
-    static constexpr wchar_t kVariable[] = L"NODWELL_TEST_NEVER_END";
+    explicit NeverEndingProgram(const wchar_t* program)
+        : ScopedEnvironmentVariable(L"NODWELL_TEST_NEVER_END", program) {}
 };
 
 TEST_P(BoundedWaitTest, SetupEndsTheProgramAndLeavesTheMachineAsFound) {

@@ -15,21 +15,10 @@ struct StopCase {
 
 class InterruptedSetupTest : public SetupTest, public ::testing::WithParamInterface<StopCase> {};
 
-class StopPoint {
-public:
-    explicit StopPoint(const wchar_t* point) { SetEnvironmentVariableW(kVariable, point); }
-    ~StopPoint() { SetEnvironmentVariableW(kVariable, nullptr); }
-    StopPoint(const StopPoint&) = delete;
-    StopPoint& operator=(const StopPoint&) = delete;
-
-private:
-    static constexpr wchar_t kVariable[] = L"NODWELL_TEST_SETUP_STOP";
-};
-
 // The test build killed at point; its plug-ins folder, which a killed setup leaves, is removed.
 std::optional<DWORD> InstallStoppedAt(const wchar_t* point) {
     const auto pluginFoldersBefore = TempFolders(L"ns");
-    const StopPoint stop(point);
+    const ScopedEnvironmentVariable stop(L"NODWELL_TEST_SETUP_STOP", point);
     const auto exitCode = RunAndWait(testsupport::Quoted(BriefWaitSetupProgram()) + L" /S");
     std::error_code ignored;
     for (const auto& plugins : TempFolders(L"ns")) {

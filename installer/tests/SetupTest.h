@@ -56,6 +56,21 @@ private:
     InstallationCleanup m_cleanup;  // last: runs first, while the rest still stands
 };
 
+// An environment variable of the test process, and so of the programs it starts, for the
+// object's life: how a test tells the test build of the setup and its stand-ins what to do.
+class ScopedEnvironmentVariable {
+public:
+    ScopedEnvironmentVariable(const wchar_t* name, const wchar_t* value) : m_name(name) {
+        SetEnvironmentVariableW(name, value);
+    }
+    ~ScopedEnvironmentVariable() { SetEnvironmentVariableW(m_name, nullptr); }
+    ScopedEnvironmentVariable(const ScopedEnvironmentVariable&) = delete;
+    ScopedEnvironmentVariable& operator=(const ScopedEnvironmentVariable&) = delete;
+
+private:
+    const wchar_t* m_name;
+};
+
 inline bool Contains(const std::wstring& text, const std::wstring& part) {
     return text.find(part) != std::wstring::npos;
 }
