@@ -22,7 +22,8 @@
 ; another folder than the suite's, 8 a file of the installed release is in use and cannot
 ; be moved aside, 10 another setup or uninstaller is running. Failures before the swap,
 ; which leave the installed release as it was: 7 a program setup waits for did not end in
-; time and was ended, 9 a file of the new release could not be written whole.
+; time and was ended, 9 a file of the new release could not be written whole (or one of an
+; install cut short earlier cannot be put back; its journal stays for the next run).
 
 Target ${TARGET}
 ManifestDPIAware true
@@ -340,6 +341,8 @@ FunctionEnd
 
 Function RegisterAgent
     ${IfNot} ${FileExists} "$INSTDIR\NodwellSrv.exe"
+        ; Nor is the entry of a release before it left pointing at an agent that is gone.
+        DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
         ${Log} "No background agent in this release"
         Return
     ${EndIf}
