@@ -4,7 +4,8 @@
 #   APP_ICON the setup's icon  MAKENSIS the compiler
 #   TARGET   NSIS's target (x86-unicode or amd64-unicode)
 #   PROGRAM_WAIT_MS  optional: how long the setup waits for a program it runs (tests lower it)
-#   TEST_STOP_POINTS optional: a test build that stops dead where its environment says
+#   TEST_HOOKS       optional: a test build that its environment can stop dead or have
+#                    write a file short
 # The size and SHA-256 of each file are taken here, from the very file makensis packs.
 # makensis runs only when the staged files, the scripts or the version changed.
 
@@ -29,13 +30,13 @@ set(install_lines "")
 set(remove_lines "")
 set(folder_lines "")
 set(current_folder "-")
-set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS} ${TEST_STOP_POINTS}")
+set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS} ${TEST_HOOKS}")
 set(optional_defines "")
 if(PROGRAM_WAIT_MS)
   list(APPEND optional_defines "-DPROGRAM_WAIT_MS=${PROGRAM_WAIT_MS}")
 endif()
-if(TEST_STOP_POINTS)
-  list(APPEND optional_defines "-DTEST_STOP_POINTS")
+if(TEST_HOOKS)
+  list(APPEND optional_defines "-DTEST_HOOKS")
 endif()
 foreach(file IN LISTS files)
   get_filename_component(folder "${file}" DIRECTORY)

@@ -14,7 +14,8 @@
 ;   FOLDER_LIST  generated RMDir lines for their folders, deepest first
 ; and optionally:
 ;   PROGRAM_WAIT_MS   how long setup waits for a program it runs (60 s; tests lower it)
-;   TEST_STOP_POINTS  a test build: stops dead where NODWELL_TEST_SETUP_STOP says
+;   TEST_HOOKS        a test build: stops dead where NODWELL_TEST_SETUP_STOP says, and
+;                     writes the file NODWELL_TEST_SETUP_WRITE_SHORT names empty
 ;
 ; Exit codes: 0 installed (or uninstalled), 1 cancelled by the user, 2 aborted by an error;
 ; the setup's refusals, before anything is touched: 3 no charge feature on this machine,

@@ -25,7 +25,7 @@ Var TreeFailed
 
 ; A test build stops dead at a named point, as a setup that is killed or loses power would.
 !macro TEST_STOP POINT
-!ifdef TEST_STOP_POINTS
+!ifdef TEST_HOOKS
     Push $0
     ReadEnvStr $0 NODWELL_TEST_SETUP_STOP
     ${If} $0 == "${POINT}"

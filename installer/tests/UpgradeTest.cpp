@@ -71,7 +71,8 @@ struct InUseCase {
     const char* name;
     std::vector<std::unique_ptr<FileUser>> (*users)(const std::filesystem::path& folder);
     DWORD exitCode;
-    const wchar_t* refusal;  // what the log says of the file, after its path
+    const wchar_t* refusal;              // what the log says, after the suite's folder
+    const wchar_t* writtenShort = nullptr;  // the test build writes this file empty
 };
 
 class UpgradeTest : public SetupTest, public ::testing::WithParamInterface<InUseCase> {};
@@ -88,7 +89,10 @@ TEST_P(UpgradeTest, UpgradesTheReleaseInTheSuitesFolderOrLeavesItWhole) {
 
     const auto users = GetParam().users(folder);
     const auto filesBefore = FileContents(folder);
-    ASSERT_EQ(std::optional<DWORD>(GetParam().exitCode), Install(SetupProgram()));
+    std::optional<ScopedEnvironmentVariable> writtenShort;
+    if (GetParam().writtenShort) writtenShort.emplace(L"NODWELL_TEST_SETUP_WRITE_SHORT", GetParam().writtenShort);
+    ASSERT_EQ(std::optional<DWORD>(GetParam().exitCode),
+              Install(GetParam().writtenShort ? BriefWaitSetupProgram() : SetupProgram()));
 
     const auto added = AddedPendingDeletions();
     if (GetParam().exitCode == 0) {
@@ -108,7 +112,7 @@ TEST_P(UpgradeTest, UpgradesTheReleaseInTheSuitesFolderOrLeavesItWhole) {
                   ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
         EXPECT_TRUE(std::filesystem::exists(StartMenuFolder() / kSettingsLink));
         EXPECT_FALSE(std::filesystem::exists(folder.wstring() + L".setup"));
-        EXPECT_TRUE(Contains(LogSinceStart(), (folder / kSheet).wstring() + GetParam().refusal));
+        EXPECT_TRUE(Contains(LogSinceStart(), folder.wstring() + L"\\" + GetParam().refusal));
         EXPECT_TRUE(added.empty());
     }
     EXPECT_EQ(std::vector<std::wstring>(), AddedPendingDeletionsInside(folder));
@@ -131,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                       users.push_back(std::make_unique<OpenWithoutSharingDeletion>(folder / kSheet));
                       return users;
                   },
-                  kExitFileInUse, L" is in use"},
+                  kExitFileInUse, L"CSS\\Typical.css is in use"},
         // Shown as a file skipped and the install reported as finished, before.
         InUseCase{"FolderInTheSheetsPlace",
                   [](const std::filesystem::path& folder) {
@@ -139,7 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
                       std::filesystem::create_directory(folder / kSheet);
                       return std::vector<std::unique_ptr<FileUser>>();
                   },
-                  kExitFileNotWritten, L" could not be written whole: a folder of that name is in its place"}),
+                  kExitFileNotWritten, L"CSS\\Typical.css could not be written whole: a folder of that name is in its place"},
+        InUseCase{"ProgramWrittenShort",
+                  [](const std::filesystem::path&) { return std::vector<std::unique_ptr<FileUser>>(); },
+                  kExitFileNotWritten, L"Nodwell.exe could not be written whole: it was written with 0 bytes",
+                  L"Nodwell.exe"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A library still loaded by another program when the suite is uninstalled goes at the next
