@@ -70,20 +70,24 @@ INSTANTIATE_TEST_SUITE_P(Programs, BoundedWaitTest,
                                                     Before::PreviousRelease}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The first setup holds the machine while it waits for its probe; a second one started then
-// ends at once and changes nothing.
-TEST_F(SetupTest, ASecondSetupEndsAtOnceWhileOneRuns) {
+// The first setup holds the machine while it waits for its probe; a second setup, or the
+// installed release's uninstaller, started then ends at once and changes nothing.
+TEST_F(SetupTest, ASecondSetupOrUninstallerEndsAtOnceWhileOneRuns) {
     testsupport::SimulatedPwrio driver;
+    ASSERT_EQ(std::optional<DWORD>(0), Install(PreviousSetupProgram()));
+    const auto filesBefore = FileContents(Target());
     NeverEndingProgram neverEnding(L"Portsense.exe");
     const HANDLE first = StartWithoutHandles(testsupport::Quoted(BriefWaitSetupProgram()) + L" /S");
     const bool firstWaits = testsupport::WaitUntil([] { return ProcessRunning(L"Portsense.exe"); }, 20000);
 
-    const auto second = Install(SetupProgram());
+    const auto secondSetup = Install(SetupProgram());
+    const auto uninstaller = UninstallInPlace(Target());
     EXPECT_EQ(std::optional<DWORD>(kExitProgramTimedOut), WaitForExit(first));
     ASSERT_TRUE(firstWaits);
-    EXPECT_EQ(std::optional<DWORD>(kExitAnotherSetup), second);
-    EXPECT_FALSE(std::filesystem::exists(Target()));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_EQ(std::optional<DWORD>(kExitAnotherSetup), secondSetup);
+    EXPECT_EQ(std::optional<DWORD>(kExitAnotherSetup), uninstaller);
+    EXPECT_EQ(filesBefore, FileContents(Target()));
+    EXPECT_EQ(std::optional<std::wstring>(PREVIOUS_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
 }
 
 }  // namespace
