@@ -5,6 +5,9 @@
 #   TARGET   NSIS's target (x86-unicode or amd64-unicode)
 #   PROGRAM_WAIT_MS  optional: how long the setup waits for a program it runs (tests lower it)
 #   SIGN_COMMAND     optional: a shell command that signs the file named after it in place
+#   TEST_HOOKS       optional: a test build that its environment can stop dead or have
+#                    write a file short
+# The size and SHA-256 of each file are taken here, from the very file makensis packs.
 # makensis runs only when the staged files, the scripts or the version changed.
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${STAGING}" "${STAGING}/*")
@@ -23,11 +26,12 @@ function(windows_path out relative)
   set(${out} "${path}" PARENT_SCOPE)
 endfunction()
 
-# Install: one SetOutPath per folder, then its files.
+# Staging: one SetOutPath per folder, then its files, each with what it is checked against.
 set(install_lines "")
 set(remove_lines "")
+set(folder_lines "")
 set(current_folder "-")
-set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS} ${SIGN_COMMAND}")
+set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS} ${SIGN_COMMAND} ${TEST_HOOKS}")
 set(optional_defines "")
 if(PROGRAM_WAIT_MS)
   list(APPEND optional_defines "-DPROGRAM_WAIT_MS=${PROGRAM_WAIT_MS}")
@@ -35,25 +39,29 @@ endif()
 if(SIGN_COMMAND)
   list(APPEND optional_defines "-DSIGN_COMMAND=${SIGN_COMMAND}")
 endif()
+if(TEST_HOOKS)
+  list(APPEND optional_defines "-DTEST_HOOKS")
+endif()
 foreach(file IN LISTS files)
   get_filename_component(folder "${file}" DIRECTORY)
   if(NOT folder STREQUAL current_folder)
     windows_path(win_folder "${folder}")
     if(folder STREQUAL "")
-      string(APPEND install_lines "SetOutPath \"$INSTDIR\"\n")
+      string(APPEND install_lines "SetOutPath \"$WorkFolder\\files\"\n")
     else()
-      string(APPEND install_lines "SetOutPath \"$INSTDIR\\${win_folder}\"\n")
+      string(APPEND install_lines "SetOutPath \"$WorkFolder\\files\\${win_folder}\"\n")
     endif()
     set(current_folder "${folder}")
   endif()
   windows_path(win_file "${file}")
-  string(APPEND install_lines "File \"${STAGING}/${file}\"\n")
-  string(APPEND remove_lines "Delete /REBOOTOK \"$INSTDIR\\${win_file}\"\n")
   file(SHA256 "${STAGING}/${file}" hash)
+  file(SIZE "${STAGING}/${file}" size)
+  string(APPEND install_lines "!insertmacro STAGE_FILE \"${STAGING}/${file}\" \"${win_file}\" ${size} ${hash}\n")
+  string(APPEND remove_lines "Delete \"$INSTDIR\\${win_file}\"\n")
   string(APPEND fingerprint "${file} ${hash}\n")
 endforeach()
 
-# Uninstall: deepest folders first, each removed only when empty.
+# The release's folders, deepest first, each removed only when empty.
 set(by_depth "")
 foreach(dir IN LISTS dirs)
   string(REGEX MATCHALL "/" slashes "${dir}")
@@ -65,12 +73,13 @@ list(SORT by_depth)
 foreach(entry IN LISTS by_depth)
   string(REGEX REPLACE "^[0-9]+\\|" "" dir "${entry}")
   windows_path(win_dir "${dir}")
-  string(APPEND remove_lines "RMDir /REBOOTOK \"$INSTDIR\\${win_dir}\"\n")
+  string(APPEND folder_lines "RMDir \"$INSTDIR\\${win_dir}\"\n")
 endforeach()
 
 file(MAKE_DIRECTORY "${LISTS}")
 file(WRITE "${LISTS}/InstallFiles.nsh" "${install_lines}")
 file(WRITE "${LISTS}/RemoveFiles.nsh" "${remove_lines}")
+file(WRITE "${LISTS}/RemoveFolders.nsh" "${folder_lines}")
 
 get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
 file(GLOB scripts "${script_dir}/*.nsi" "${script_dir}/*.nsh" "${script_dir}/*.ini" "${script_dir}/res/*")
@@ -91,6 +100,7 @@ execute_process(COMMAND "${MAKENSIS}" -V2 -WX -NOCD
                         "-DSTAGING=${STAGING}" "-DVERSION=${VERSION}" "-DOUTFILE=${OUTFILE}"
                         "-DAPP_ICON=${APP_ICON}" "-DTARGET=${TARGET}"
                         "-DFILE_LIST=${LISTS}/InstallFiles.nsh" "-DREMOVE_LIST=${LISTS}/RemoveFiles.nsh"
+                        "-DFOLDER_LIST=${LISTS}/RemoveFolders.nsh"
                         ${optional_defines}
                         "${SCRIPT}"
                 WORKING_DIRECTORY "${script_dir}"

@@ -1,8 +1,9 @@
-; An upgrade over files that are in use (another user's agent, an open settings program):
+; Old files that are in use (another user's agent, an open settings program, a loaded library):
 ; Windows lets such a file be renamed but neither replaced nor deleted. Each is moved into
 ; the company folder, on the same volume and as closed to ordinary users as the
-; installation folder, and only that moved file is deleted at the next restart: no file of
-; the new release is ever listed for deletion. Needs FileFunc.nsh and SetupLog.nsh.
+; installation folder, and only that moved file is deleted at the next restart: nothing in
+; the suite's folder is ever listed for deletion, so a release installed before the restart
+; keeps every file. Needs FileFunc.nsh and SetupLog.nsh.
 !define MOVEFILE_DELAY_UNTIL_REBOOT 4
 ; Replacing a file needs it open for writing and deleting, shared with every other open of it:
 ; a running program or a loaded library refuses that, and so does an open without sharing.
@@ -54,24 +55,34 @@ Function CheckMovable
     Push $R0
 FunctionEnd
 
-Function MoveAsideFilesInUse
-    ${IfNot} ${FileExists} "$INSTDIR\*.*"
-        Return
+!macro DEFINE_SET_ASIDE UN
+; Push a folder: each file in use under it is moved aside and goes at the next restart.
+Function ${UN}MoveAsideFilesInUse
+    Exch $0
+    ${If} ${FileExists} "$0\*.*"
+        ${GetParent} "$INSTDIR" $AsideFolder
+        ${Locate} "$0" "/L=F" "${UN}MoveAsideIfInUse"
+        ClearErrors
     ${EndIf}
-    ${GetParent} "$INSTDIR" $AsideFolder
-    ${Locate} "$INSTDIR" "/L=F" "MoveAsideIfInUse"
-    ClearErrors
+    Pop $0
 FunctionEnd
 
-Function MoveAsideIfInUse
+Function ${UN}MoveAsideIfInUse
     !insertmacro FILE_IN_USE
     ${If} $R1 = 1
         GetTempFileName $R0 "$AsideFolder"
         Delete "$R0"
+        ClearErrors
         Rename "$R9" "$R0"
-        System::Call 'kernel32::MoveFileExW(w R0, p 0, i ${MOVEFILE_DELAY_UNTIL_REBOOT})'
-        ${Log} "In use: $R9, moved aside to $R0, which goes at the next restart"
+        ${If} ${Errors}
+            ; Held open without delete sharing, as an uninstaller run in place holds itself.
+            ${Log} "In use: $R9, which cannot be moved aside and stays"
+        ${Else}
+            System::Call 'kernel32::MoveFileExW(w R0, p 0, i ${MOVEFILE_DELAY_UNTIL_REBOOT})'
+            ${Log} "In use: $R9, moved aside to $R0, which goes at the next restart"
+        ${EndIf}
     ${EndIf}
     ClearErrors
     Push ""
 FunctionEnd
+!macroend

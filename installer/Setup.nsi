@@ -9,20 +9,23 @@
 ;   VERSION      the version shown in Add/Remove Programs
 ;   TARGET       x86-unicode for the 32-bit suite, amd64-unicode for the 64-bit variant
 ;   OUTFILE      the setup program to write
-;   FILE_LIST    generated File lines for the staged files
-;   REMOVE_LIST  generated Delete/RMDir lines for the same files, for the uninstaller and
-;                for taking away an installation that could not finish
+;   FILE_LIST    generated lines staging each file with its size and SHA-256
+;   REMOVE_LIST  generated Delete lines for the same files, for the uninstaller
+;   FOLDER_LIST  generated RMDir lines for their folders, deepest first
 ; and optionally:
-;   PROGRAM_WAIT_MS  how long setup waits for a program it runs (60 s; tests lower it)
-;   SIGN_COMMAND     a command that signs the file named after it in place
+;   PROGRAM_WAIT_MS   how long setup waits for a program it runs (60 s; tests lower it)
+;   SIGN_COMMAND      a command that signs the file named after it in place
+;   TEST_HOOKS        a test build: stops dead where NODWELL_TEST_SETUP_STOP says, and
+;                     writes the file NODWELL_TEST_SETUP_WRITE_SHORT names empty
 ;
 ; Exit codes: 0 installed (or uninstalled), 1 cancelled by the user, 2 aborted by an error;
 ; the setup's refusals, before anything is touched: 3 no charge feature on this machine,
 ; 4 the charge-support probe could not be run, 5 not run as an administrator, 6 /D= named
 ; another folder than the suite's, 8 a file of the installed release is in use and cannot
-; be moved aside. 7: a program setup waits for did not end in time and was ended; what this
-; run had installed is taken away again (a previous release its uninstaller had begun to
-; remove stays as that uninstaller left it).
+; be moved aside, 10 another setup or uninstaller is running. Failures before the swap,
+; which leave the installed release as it was: 7 a program setup waits for did not end in
+; time and was ended, 9 a file of the new release could not be written whole (or one of an
+; install cut short earlier cannot be put back; its journal stays for the next run).
 
 Target ${TARGET}
 ManifestDPIAware true
@@ -33,18 +36,24 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include FileFunc.nsh
 
-!include "SetupNames.nsh"
-!include "SetupLog.nsh"
-!include "BoundedRun.nsh"
-!include "AgentControl.nsh"
-!include "SetAside.nsh"
-
 !define EXIT_NO_CHARGE_FEATURE 3
 !define EXIT_PROBE_NOT_RUN 4
 !define EXIT_NOT_ADMINISTRATOR 5
 !define EXIT_OTHER_FOLDER 6
 !define EXIT_PROGRAM_TIMED_OUT 7
 !define EXIT_FILE_IN_USE 8
+!define EXIT_FILE_NOT_WRITTEN 9
+!define EXIT_ANOTHER_SETUP 10
+!define EXIT_TEST_STOPPED 99
+
+!include "SetupNames.nsh"
+!include "SetupLog.nsh"
+!include "BoundedRun.nsh"
+!include "AgentControl.nsh"
+!include "SetAside.nsh"
+!include "SetupLock.nsh"
+!include "Swap.nsh"
+!include "StagedFile.nsh"
 
 Name "${SUITE_NAME}"
 Caption "${SUITE_NAME} ${VERSION} Setup"
@@ -102,12 +111,32 @@ user next logs on.$\r$\n$\r$\nClick Finish to close Setup."
 
 !insertmacro MUI_LANGUAGE "English"
 
+; Registration is written for this version, or for the one whose cut-short install is finished.
+Var RegisterVersion
+; What a failure before the swap says of the machine.
+Var Unchanged
+
+; The start-menu folder and what the setup put in it.
+!macro REMOVE_START_MENU
+    Delete "${MENU_FOLDER}\${SETTINGS_LINK}"
+    Delete "${MENU_FOLDER}\${INFO_LINK}"
+    Delete "${MENU_FOLDER}\desktop.ini"
+    RMDir "${MENU_FOLDER}"
+!macroend
+
 !insertmacro DEFINE_BOUNDED_RUN ""
 !insertmacro DEFINE_BOUNDED_RUN "un."
 !insertmacro DEFINE_AGENT_CONTROL ""
 !insertmacro DEFINE_AGENT_CONTROL "un."
 !insertmacro DEFINE_SETUP_LOG ""
 !insertmacro DEFINE_SETUP_LOG "un."
+!insertmacro DEFINE_SETUP_LOCK ""
+!insertmacro DEFINE_SETUP_LOCK "un."
+!insertmacro DEFINE_SET_ASIDE ""
+!insertmacro DEFINE_SET_ASIDE "un."
+!insertmacro DEFINE_SWAP ""
+!insertmacro DEFINE_SWAP "un."
+
 
 Function .onInit
     SetShellVarContext all
@@ -125,6 +154,14 @@ Run Setup as an administrator." /SD IDOK
         Quit
     ${EndIf}
     Call CheckInstallFolder
+    Call TakeSetupLock
+    Call RecoverInterruptedSetup
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $0 == ""
+        StrCpy $Unchanged "Nothing was installed."
+    ${Else}
+        StrCpy $Unchanged "The installed release $0 is unchanged."
+    ${EndIf}
 
     ; The probe answers 0 only when the firmware offers the charge feature; the suite is
     ; of no use on any other machine. It is extracted without SetOutPath, which would make
@@ -217,75 +254,103 @@ Function .onInstFailed
     Call CloseSetupLog
 FunctionEnd
 
-; A release registered elsewhere, or the same folder holding an older release: its own
-; uninstaller takes away what it put there (files this release no longer has included),
-; keeping the users' settings. It is run from a copy, as it runs itself when started from
-; Add/Remove Programs: run in place it could not delete itself and would list its file, and
-; with it the folder, for deletion at the next restart, when both belong to this release.
-Function RemovePreviousRelease
-    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $0 == ""
-        Return
-    ${EndIf}
-    ${IfNot} ${FileExists} "$0\${UNINSTALLER}"
-        ${Log} "Previous release at $0 has no uninstaller; installing over it"
-        Return
-    ${EndIf}
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
-    ${Log} "Removing the previous release $1 from $0"
-    CopyFiles /SILENT "$0\${UNINSTALLER}" "$PLUGINSDIR"
-    Push '"$PLUGINSDIR\${UNINSTALLER}" /S _?=$0'
-    Call RunBounded
-    Pop $2
-    ${If} $2 == "timeout"
-        StrCpy $0 "The uninstaller of the previous release"
-        StrCpy $1 "The previous release may be partly removed. Run Setup again once the cause is mended."
-        Call RefuseTimedOut
-    ${EndIf}
-    ${Log} "Previous uninstaller ended with $2"
-    Delete "$0\${UNINSTALLER}"
-    RMDir "$0"
+; Ends setup after a failure before the swap, with the staging folder gone: $0 names the file,
+; $1 says why.
+Function RefuseNotWritten
+    Call UndoSwap
+    ${Log} "Failed: $0 could not be written whole: $1"
+    MessageBox MB_OK|MB_ICONSTOP "Setup could not write $0: $1.$\r$\n$\r$\n$Unchanged" /SD IDOK
+    SetErrorLevel ${EXIT_FILE_NOT_WRITTEN}
+    Quit
 FunctionEnd
 
-Function RunStylePicker
-    ; The picker joins its source folder and the sheet's name as they are, so the folder
-    ; must arrive with its trailing backslash: doubled before the closing quote.
-    Push '"$INSTDIR\Stylepick.exe" /path "$INSTDIR\auto.css" "$INSTDIR\CSS\\"'
+; Runs a staged program of the new release; a timeout ends the install before the swap.
+; Push the command line and the program's name for the message; pops its answer.
+Function RunStagedBounded
+    Exch
     Call RunBounded
     Pop $0
+    Pop $1
     ${If} $0 == "timeout"
-        Call UndoInstallation
-        StrCpy $0 "The style-sheet picker"
-        StrCpy $1 "What Setup had installed has been taken away again."
+        Call UndoSwap
+        StrCpy $0 $1
+        StrCpy $1 $Unchanged
         Call RefuseTimedOut
     ${EndIf}
-    ${Log} "Style-sheet picker answered $0"
+    Push $0
 FunctionEnd
 
-Function CreateStartMenu
-    CreateDirectory "${MENU_FOLDER}"
+; The new release, whole and checked, in the staging folder, with the style sheet the picker
+; chose and the start-menu folder's names the localiser wrote, both run against it.
+Function StageRelease
+    RMDir /r "$WorkFolder"
+    Push "staging"
+    Call WriteJournal
+    SetOverwrite try
+    !include "${FILE_LIST}"
+    SetOutPath "$WorkFolder\files"
+    ClearErrors
+    WriteUninstaller "$WorkFolder\files\${UNINSTALLER}"
+    ${If} ${Errors}
+        StrCpy $0 "$INSTDIR\${UNINSTALLER}"
+        StrCpy $1 "it could not be written"
+        Call RefuseNotWritten
+    ${EndIf}
+    ${Log} "Files staged in $WorkFolder\files and checked"
+    ; Neither setup nor the programs it runs may keep the staging folder as their current one,
+    ; which would keep it from being moved or removed.
+    SetDetailsPrint none
+    SetOutPath "$TEMP"
+
+    ; The picker joins its source folder and the sheet's name as they are, so the folder
+    ; must arrive with its trailing backslash: doubled before the closing quote.
+    Push '"$WorkFolder\files\Stylepick.exe" /path "$WorkFolder\files\auto.css" "$WorkFolder\files\CSS\\"'
+    Push "The style-sheet picker"
+    Call RunStagedBounded
+    Pop $0
+    ${Log} "Style-sheet picker answered $0"
+
+    ; The localiser's description names both folders through these variables, which its
+    ; process inherits: the installed folder its names point into, and the staged menu folder.
+    CreateDirectory "$WorkFolder\menu"
+    SetDetailsPrint both
+    System::Call 'kernel32::SetEnvironmentVariableW(w "${SUITE_FOLDER_VARIABLE}", w "$INSTDIR")'
+    System::Call 'kernel32::SetEnvironmentVariableW(w "${MENU_FOLDER_VARIABLE}", w "$WorkFolder\menu")'
+    Push '"$WorkFolder\files\Menuglot.exe" ${MENU_DESCRIPTION}'
+    Push "The start-menu localiser"
+    Call RunStagedBounded
+    Pop $0
+    ${Log} "Start-menu localiser answered $0"
+    !insertmacro TEST_STOP "staging"
+FunctionEnd
+
+; The staged start-menu folder, with the localiser's names, takes the old one's place.
+Function PlaceStartMenu
+    ${IfNot} ${FileExists} "$WorkFolder\menu\*.*"
+        Return
+    ${EndIf}
+    SetDetailsPrint none
+    !insertmacro REMOVE_START_MENU
+    ClearErrors
+    Rename "$WorkFolder\menu" "${MENU_FOLDER}"
+    ${If} ${Errors}
+        ; The start menu lies on another volume.
+        CreateDirectory "${MENU_FOLDER}"
+        CopyFiles /SILENT "$WorkFolder\menu\*.*" "${MENU_FOLDER}"
+        SetFileAttributes "${MENU_FOLDER}" SYSTEM
+    ${EndIf}
+    ; The shortcuts start their programs in the suite's folder.
+    SetOutPath "$INSTDIR"
+    SetDetailsPrint both
     CreateShortcut "${MENU_FOLDER}\${SETTINGS_LINK}" "$INSTDIR\Nodwell.exe" "" "$INSTDIR\Nodwell.exe" 0
     CreateShortcut "${MENU_FOLDER}\${INFO_LINK}" "$INSTDIR\NodwellInfo.exe" "" "$INSTDIR\NodwellInfo.exe" 0
     ${Log} "Start-menu folder ${MENU_FOLDER} with its two shortcuts"
-
-    ; The localiser's description names both folders through these variables, which its
-    ; process inherits.
-    System::Call 'kernel32::SetEnvironmentVariableW(w "${SUITE_FOLDER_VARIABLE}", w "$INSTDIR")'
-    System::Call 'kernel32::SetEnvironmentVariableW(w "${MENU_FOLDER_VARIABLE}", w "${MENU_FOLDER}")'
-    Push '"$INSTDIR\Menuglot.exe" ${MENU_DESCRIPTION}'
-    Call RunBounded
-    Pop $0
-    ${If} $0 == "timeout"
-        Call UndoInstallation
-        StrCpy $0 "The start-menu localiser"
-        StrCpy $1 "What Setup had installed has been taken away again."
-        Call RefuseTimedOut
-    ${EndIf}
-    ${Log} "Start-menu localiser answered $0"
 FunctionEnd
 
 Function RegisterAgent
     ${IfNot} ${FileExists} "$INSTDIR\NodwellSrv.exe"
+        ; Nor is the entry of a release before it left pointing at an agent that is gone.
+        DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
         ${Log} "No background agent in this release"
         Return
     ${EndIf}
@@ -297,7 +362,7 @@ FunctionEnd
 
 Function RegisterUninstaller
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${SUITE_NAME}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "$RegisterVersion"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${COMPANY}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Nodwell.exe,0"
@@ -307,7 +372,7 @@ Function RegisterUninstaller
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
-    ${Log} "Registered as ${SUITE_NAME} ${VERSION} ($0 KB) under HKLM\${UNINSTALL_KEY}"
+    ${Log} "Registered as ${SUITE_NAME} $RegisterVersion ($0 KB) under HKLM\${UNINSTALL_KEY}"
 FunctionEnd
 
 ; The web-browser control shows the information page in its old compatibility mode unless
@@ -320,16 +385,20 @@ Function RegisterPageMode
     ${Log} "Standards mode for NodwellInfo.exe under HKLM\${BROWSER_EMULATION_KEY}"
 FunctionEnd
 
+; Registration follows the swap; written again whole when a cut-short install is finished.
+Function Register
+    Call PlaceStartMenu
+    Call RegisterUninstaller
+    Call RegisterAgent
+    Call RegisterPageMode
+FunctionEnd
+
 Section "Install"
     SetShellVarContext all
     ${Log} "Installing into $INSTDIR"
-    ; A running agent would keep its program file in use.
-    Call StopAgent
-    Pop $0
-    ${If} $0 == "timeout"
-        StrCpy $0 "The background agent's stop switch"
-        StrCpy $1 "Nothing was changed."
-        Call RefuseTimedOut
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $0 != ""
+        ${Log} "Replacing the installed release $0"
     ${EndIf}
     Call FindFileNotMovable
     Pop $0
@@ -340,64 +409,38 @@ the program that uses it and run Setup again. Nothing was changed." /SD IDOK
         SetErrorLevel ${EXIT_FILE_IN_USE}
         Quit
     ${EndIf}
-    Call MoveAsideFilesInUse
-    Call RemovePreviousRelease
+    Call StageRelease
 
-    SetOverwrite on
-    !include "${FILE_LIST}"
-    SetOutPath "$INSTDIR"
-    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-    ${Log} "Files copied"
-
-    Call RunStylePicker
-    Call CreateStartMenu
-    Call RegisterUninstaller
-    Call RegisterAgent
-    Call RegisterPageMode
-SectionEnd
-
-; Takes away what the setup put on the machine and nothing else: no folder is removed
-; while it still holds files of someone else, and every user's settings stay.
-!macro REMOVE_SUITE UN
-    Call ${UN}StopAgent
+    ; A running agent would keep its program file in use.
+    Call StopAgent
     Pop $0
-    DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
-
-    Delete "${MENU_FOLDER}\${SETTINGS_LINK}"
-    Delete "${MENU_FOLDER}\${INFO_LINK}"
-    Delete "${MENU_FOLDER}\desktop.ini"
-    RMDir "${MENU_FOLDER}"
-    ${Log} "Start-menu folder removed"
-
-    !include "${REMOVE_LIST}"
-    Delete /REBOOTOK "$INSTDIR\auto.css"
-    Delete /REBOOTOK "$INSTDIR\${UNINSTALLER}"
-    RMDir /REBOOTOK "$INSTDIR"
-    ${GetParent} "$INSTDIR" $0
-    ${GetFileName} "$0" $1
-    ${If} $1 == "${COMPANY}"
-        RMDir "$0"
+    ${If} $0 == "timeout"
+        Call UndoSwap
+        StrCpy $0 "The background agent's stop switch"
+        StrCpy $1 $Unchanged
+        Call RefuseTimedOut
     ${EndIf}
-    ${Log} "Files removed from $INSTDIR"
+    Call SwapIn
+    Pop $0
+    ${If} $0 != ""
+        StrCpy $1 "it could not be moved into place"
+        Call RefuseNotWritten
+    ${EndIf}
 
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
-    DeleteRegValue HKLM "${BROWSER_EMULATION_KEY}" "NodwellInfo.exe"
-    ${Log} "Registration removed"
-!macroend
-
-; What this run installed, taken away again when it cannot finish.
-Function UndoInstallation
-    ${Log} "Taking away what this run installed"
-    ; The current folder could not be removed.
-    SetOutPath "$TEMP"
-    !insertmacro REMOVE_SUITE ""
-FunctionEnd
+    StrCpy $RegisterVersion "${VERSION}"
+    Call Register
+    !insertmacro TEST_STOP "registered"
+    Call FinishSwap
+    ${Log} "The previous release's files removed"
+SectionEnd
 
 Function un.onInit
     SetShellVarContext all
     SetRegView ${SUITE_REG_VIEW}
     Call un.OpenSetupLog
     ${Log} "Uninstall of ${VERSION} started from $INSTDIR"
+    Call un.TakeSetupLock
+    Call un.RecoverInterruptedSetup
 FunctionEnd
 
 Function un.onUninstSuccess
@@ -410,6 +453,31 @@ Function un.onUninstFailed
     Call un.CloseSetupLog
 FunctionEnd
 
+; Takes away what the setup put on the machine and nothing else: no folder is removed while
+; it still holds files of someone else, and every user's settings stay.
 Section "Uninstall"
-    !insertmacro REMOVE_SUITE "un."
+    Call un.StopAgent
+    Pop $0
+    DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+
+    !insertmacro REMOVE_START_MENU
+    ${Log} "Start-menu folder removed"
+
+    Push "$INSTDIR"
+    Call un.MoveAsideFilesInUse
+    !include "${REMOVE_LIST}"
+    Delete "$INSTDIR\auto.css"
+    Delete "$INSTDIR\${UNINSTALLER}"
+    !include "${FOLDER_LIST}"
+    RMDir "$INSTDIR"
+    ${GetParent} "$INSTDIR" $0
+    ${GetFileName} "$0" $1
+    ${If} $1 == "${COMPANY}"
+        RMDir "$0"
+    ${EndIf}
+    ${Log} "Files removed from $INSTDIR"
+
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegValue HKLM "${BROWSER_EMULATION_KEY}" "NodwellInfo.exe"
+    ${Log} "Registration removed"
 SectionEnd

@@ -15,3 +15,10 @@
 !define MENU_DESCRIPTION "StartMenu.ini"
 !define SUITE_FOLDER_VARIABLE "CorvaneSuiteFolder"
 !define MENU_FOLDER_VARIABLE "CorvaneMenuFolder"
+
+; The journal of an install's swap, under the suite's key, and the lock that lets one setup or
+; uninstaller at a time change the machine.
+!define COMPANY_KEY "Software\Corvane"
+!define JOURNAL_PARENT_KEY "${COMPANY_KEY}\Nodwell"
+!define JOURNAL_KEY "${JOURNAL_PARENT_KEY}\Setup"
+!define SETUP_LOCK "Global\CorvaneVezuvUvodozaSetup"

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ProcessRunner.h"
+#include "SuiteFolders.h"
 #include "Waiting.h"
 
 namespace installertest {
@@ -56,7 +57,7 @@ std::wstring Lower(std::wstring text) {
     return text;
 }
 
-std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
+HANDLE StartWithoutHandles(const std::wstring& commandLine) {
     // No standard handles at all: the test's own would reach the agent the setup starts,
     // and the desktop process a first window brings up, and keep CTest's output pipe open
     // long after the test ended. No console either, as for a setup started from the desktop:
@@ -72,17 +73,25 @@ std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs
         throw std::runtime_error("cannot start a setup program, error " + std::to_string(GetLastError()));
     }
     CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+std::optional<DWORD> WaitForExit(HANDLE process, DWORD timeoutMs) {
     std::optional<DWORD> exitCode;
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0) {
         DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
+        GetExitCodeProcess(process, &code);
         exitCode = code;
     } else {
-        TerminateProcess(process.hProcess, 0xDEAD);
-        WaitForSingleObject(process.hProcess, 5000);
+        TerminateProcess(process, 0xDEAD);
+        WaitForSingleObject(process, 5000);
     }
-    CloseHandle(process.hProcess);
+    CloseHandle(process);
     return exitCode;
+}
+
+std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
+    return WaitForExit(StartWithoutHandles(commandLine), timeoutMs);
 }
 
 std::wstring SetupProgram() { return SETUP_PROGRAM; }
@@ -100,6 +109,12 @@ std::set<std::wstring> FilesUnder(const std::filesystem::path& folder) {
         }
     }
     return files;
+}
+
+std::map<std::wstring, std::string> FileContents(const std::filesystem::path& folder) {
+    std::map<std::wstring, std::string> contents;
+    for (const auto& file : FilesUnder(folder)) contents[file] = testsupport::ReadTextFile(folder / file);
+    return contents;
 }
 
 std::set<std::wstring> ExpectedFiles(bool withStyleSheet) {
@@ -137,13 +152,13 @@ std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* nam
 
 bool KeyExists(HKEY root, const wchar_t* key) { return Key(root, key).get() != nullptr; }
 
-std::set<std::wstring> UninstallerCopyFolders() {
+std::set<std::wstring> TempFolders(const wchar_t* prefix) {
     std::set<std::wstring> folders;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(std::filesystem::temp_directory_path(), error), end;
          !error && entry != end; entry.increment(error)) {
         const auto name = entry->path().filename().wstring();
-        if (entry->is_directory() && name.rfind(L"~nsu", 0) == 0) folders.insert(entry->path().wstring());
+        if (entry->is_directory() && name.rfind(prefix, 0) == 0) folders.insert(entry->path().wstring());
     }
     return folders;
 }
@@ -234,6 +249,10 @@ InstallationCleanup::~InstallationCleanup() {
         std::filesystem::remove(folder, ignored);
         RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, kSetupView, 0);
     }
+    // A swap a failed test left cut short, which the next test's setup would otherwise recover.
+    std::error_code ignored;
+    std::filesystem::remove_all(testsupport::InstallFolder().wstring() + L".setup", ignored);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kJournalKey, kSetupView, 0);
     if (AgentRunning()) EndAgent();
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -15,6 +16,9 @@ constexpr DWORD kExitNoChargeFeature = 3;
 constexpr DWORD kExitOtherFolder = 6;       // /D= named another folder than the suite's
 constexpr DWORD kExitProgramTimedOut = 7;   // a program setup waited for had to be ended
 constexpr DWORD kExitFileInUse = 8;         // an installed file in use cannot be moved aside
+constexpr DWORD kExitFileNotWritten = 9;    // a file of the new release could not be written whole
+constexpr DWORD kExitAnotherSetup = 10;     // another setup or uninstaller is running
+constexpr DWORD kExitTestStopped = 99;      // the test build stopped dead where it was told
 
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\CorvaneVezuvUvodoza";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -22,15 +26,21 @@ constexpr wchar_t kRunValue[] = L"NodwellSrv";
 // Where the web-browser control finds the document mode of the information program's page.
 constexpr wchar_t kBrowserEmulationKey[] =
     L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
+constexpr wchar_t kJournalKey[] = L"Software\\Corvane\\Nodwell\\Setup";
 constexpr wchar_t kSettingsLink[] = L"Corvane Vezuv Uvodoza.lnk";
 constexpr wchar_t kInfoLink[] = L"Corvane Zazez Information.lnk";
 
 // Runs a program without handing it any handle, waits at most timeoutMs, and returns its
 // exit code (nothing on a timeout, after ending it).
 std::optional<DWORD> RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 120000);
+// The same in two halves, for a test that does something while the program runs; the wait
+// closes the handle.
+HANDLE StartWithoutHandles(const std::wstring& commandLine);
+std::optional<DWORD> WaitForExit(HANDLE process, DWORD timeoutMs = 120000);
 
 // The setup program of this build, the older release built for the upgrade test, and a
-// setup that waits only briefly, with stand-ins for the programs it carries.
+// test build that waits only briefly, with stand-ins for the programs it carries, and stops
+// dead where NODWELL_TEST_SETUP_STOP says.
 std::wstring SetupProgram();
 std::wstring PreviousSetupProgram();
 std::wstring BriefWaitSetupProgram();
@@ -42,6 +52,8 @@ std::wstring Lower(std::wstring text);
 
 // Every file under folder, as paths relative to it with backslashes, in lower case.
 std::set<std::wstring> FilesUnder(const std::filesystem::path& folder);
+// Every file under folder with its bytes, to compare a folder before and after.
+std::map<std::wstring, std::string> FileContents(const std::filesystem::path& folder);
 // The staged files plus what the setup adds: its uninstaller and, when one was picked, auto.css.
 std::set<std::wstring> ExpectedFiles(bool withStyleSheet);
 
@@ -56,9 +68,10 @@ std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wcha
 std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name);
 bool KeyExists(HKEY root, const wchar_t* key);
 
-// The uninstaller's copy of itself leaves its empty folder under the temporary folder
-// until the next restart; a test removes those that appeared during it.
-std::set<std::wstring> UninstallerCopyFolders();
+// Folders under the temporary folder whose names begin with prefix. The uninstaller's copy of
+// itself leaves its empty folder ("~nsu") until the next restart, and a setup that is killed
+// its plug-ins folder ("ns"); a test removes those that appeared during it.
+std::set<std::wstring> TempFolders(const wchar_t* prefix);
 
 // The suite's folder in the all-users start menu.
 std::filesystem::path StartMenuFolder();

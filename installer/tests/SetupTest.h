@@ -38,6 +38,15 @@ protected:
 
     // What has been listed for deletion at the next restart since the test began.
     std::vector<std::wstring> AddedPendingDeletions() const { return m_pendingDeletions.Added(); }
+    // Those of them inside folder, where a release installed before the restart would lose them.
+    std::vector<std::wstring> AddedPendingDeletionsInside(const std::filesystem::path& folder) const {
+        const auto inFolder = Lower(folder.wstring() + L"\\");
+        std::vector<std::wstring> inside;
+        for (const auto& file : AddedPendingDeletions()) {
+            if (Lower(file).rfind(inFolder, 0) == 0) inside.push_back(file);
+        }
+        return inside;
+    }
 
 private:
     SuiteFolderAside m_aside;
@@ -45,6 +54,21 @@ private:
     size_t m_logStart = SetupLog().size();
     PendingDeletionsGuard m_pendingDeletions;
     InstallationCleanup m_cleanup;  // last: runs first, while the rest still stands
+};
+
+// An environment variable of the test process, and so of the programs it starts, for the
+// object's life: how a test tells the test build of the setup and its stand-ins what to do.
+class ScopedEnvironmentVariable {
+public:
+    ScopedEnvironmentVariable(const wchar_t* name, const wchar_t* value) : m_name(name) {
+        SetEnvironmentVariableW(name, value);
+    }
+    ~ScopedEnvironmentVariable() { SetEnvironmentVariableW(m_name, nullptr); }
+    ScopedEnvironmentVariable(const ScopedEnvironmentVariable&) = delete;
+    ScopedEnvironmentVariable& operator=(const ScopedEnvironmentVariable&) = delete;
+
+private:
+    const wchar_t* m_name;
 };
 
 inline bool Contains(const std::wstring& text, const std::wstring& part) {

@@ -97,7 +97,7 @@ TEST_F(SetupTest, UninstallLeavesNothingButTheUserSettings) {
     // and returns at once, so the test waits for the copy's work.
     const auto quiet = ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"QuietUninstallString");
     ASSERT_TRUE(quiet.has_value());
-    const auto copiesBefore = UninstallerCopyFolders();
+    const auto copiesBefore = TempFolders(L"~nsu");
     ASSERT_EQ(std::optional<DWORD>(0), RunAndWait(*quiet));
     EXPECT_TRUE(testsupport::WaitUntil(
         [&] { return !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey) && !std::filesystem::exists(Target()); }, 30000));
@@ -114,10 +114,10 @@ TEST_F(SetupTest, UninstallLeavesNothingButTheUserSettings) {
     // The copy ends just after its last log line; its folder can go once it has.
     EXPECT_TRUE(testsupport::WaitUntil([&] {
         std::error_code ignored;
-        for (const auto& folder : UninstallerCopyFolders()) {
+        for (const auto& folder : TempFolders(L"~nsu")) {
             if (!copiesBefore.count(folder)) std::filesystem::remove_all(folder, ignored);
         }
-        return UninstallerCopyFolders() == copiesBefore;
+        return TempFolders(L"~nsu") == copiesBefore;
     }, 10000));
 }
 
