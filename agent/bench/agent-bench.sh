@@ -15,7 +15,7 @@ suite_select_variant "$@"
 set -- "${SUITE_ARGS[@]}"
 idle_seconds=${1:-60}
 device_count=${2:-1000}
-rounds=5
+rounds=15
 
 suite_prepare >/dev/null
 cmake --build "$SUITE_BUILD" --target agent_bench idle_window >/dev/null
@@ -30,7 +30,7 @@ ticks_per_second=$(getconf CLK_TCK)
 program_pid() {
   local pid found=()
   for pid in $(pgrep -x "$1"); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then found+=("$pid"); fi
+    if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then found+=("$pid"); fi
   done
   if [ "${#found[@]}" -ne 1 ]; then
     echo "agent-bench: ${#found[@]} processes named $1 in $WINEPREFIX, expected one" >&2
@@ -54,7 +54,7 @@ yardstick_launcher=$!
 # The yardstick has no way to be asked to end: it ends by its process id.
 yardstick_pid=""
 trap 'wine "$agent" /u >/dev/null 2>&1; [ -z "$yardstick_pid" ] || kill "$yardstick_pid" 2>/dev/null
-      wait "$agent_launcher" "$yardstick_launcher" 2>/dev/null; wine_session_stop' EXIT
+      wait "$agent_launcher" "$yardstick_launcher" 2>/dev/null || true; wine_session_stop' EXIT
 
 wine "$bench" memory
 wine "$bench" wait IdleWindow
