@@ -1,6 +1,7 @@
 // The Windows side of agent-bench.sh, run against the agent already running:
 //   AgentBench memory                  working set and private bytes of the agent
 //   AgentBench wait <title>            waits until a top-level window with that title exists
+//                                      and its program waits for input
 //   AgentBench arrival <devices> <n>   lists <devices> USB devices, times n arrivals and, in
 //                                      turn with them, the device list's own cost; removes them
 #include <windows.h>
