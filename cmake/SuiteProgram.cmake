@@ -11,9 +11,10 @@ set(SUITE_TEMPLATES "${CMAKE_CURRENT_LIST_DIR}/templates")
 # suite_add_program(<target> CONSOLE|WINDOWS
 #                   [OUTPUT_NAME <file name without .exe>] DESCRIPTION <text>
 #                   [EXECUTION_LEVEL asInvoker|requireAdministrator] [DPI_AWARE]
-#                   SOURCES ... [LIBRARIES ...])
+#                   [NOT_INSTALLED] SOURCES ... [LIBRARIES ...])
+# NOT_INSTALLED: built as a program of the suite is, but no part of it (a benchmark's yardstick).
 function(suite_add_program target)
-  cmake_parse_arguments(ARG "CONSOLE;WINDOWS;DPI_AWARE" "OUTPUT_NAME;DESCRIPTION;EXECUTION_LEVEL"
+  cmake_parse_arguments(ARG "CONSOLE;WINDOWS;DPI_AWARE;NOT_INSTALLED" "OUTPUT_NAME;DESCRIPTION;EXECUTION_LEVEL"
                         "SOURCES;LIBRARIES" ${ARGN})
   if(NOT ARG_OUTPUT_NAME)
     set(ARG_OUTPUT_NAME ${target})
@@ -40,10 +41,15 @@ function(suite_add_program target)
   if(ARG_WINDOWS)
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE TRUE)
   endif()
-  target_link_options(${target} PRIVATE -municode)
+  # Wine copies into the process's private memory every section of an image it cannot map
+  # from the file page by page: the static runtimes' debug sections and, at the linker's
+  # default file alignment, all the others too.
+  target_link_options(${target} PRIVATE -municode -Wl,--file-alignment=4096 $<$<CONFIG:Release>:-s>)
   if(ARG_LIBRARIES)
     target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
   endif()
   suite_sign(${target})
-  install(TARGETS ${target} RUNTIME DESTINATION "${SUITE_INSTALL_DIR}")
+  if(NOT ARG_NOT_INSTALLED)
+    install(TARGETS ${target} RUNTIME DESTINATION "${SUITE_INSTALL_DIR}")
+  endif()
 endfunction()

@@ -1,9 +1,13 @@
 // The Windows side of agent-bench.sh, run against the agent already running:
 //   AgentBench memory                  working set and private bytes of the agent
-//   AgentBench arrival <devices> <n>   lists <devices> USB devices, times n arrivals, removes them
+//   AgentBench wait <title>            waits until a top-level window with that title exists
+//                                      and its program waits for input
+//   AgentBench arrival <devices> <n>   lists <devices> USB devices, times n arrivals and, in
+//                                      turn with them, the device list's own cost; removes them
 #include <windows.h>
 #include <dbt.h>
 #include <psapi.h>
+#include <setupapi.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -26,10 +30,15 @@ double NowMs() {
     return static_cast<double>(counter.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
 }
 
-HWND AgentFrame() {
-    HWND frame = nullptr;
-    testsupport::WaitUntil([&] { return (frame = FindWindowW(nullptr, L"NodwellSrv")) != nullptr; }, 20000);
-    return frame;
+// The window once it exists and its program waits for input, so that what is measured next
+// meets a program that has finished starting.
+HWND WaitForWindow(const wchar_t* title) {
+    HWND window = nullptr;
+    testsupport::WaitUntil([&] { return (window = FindWindowW(nullptr, title)) != nullptr; }, 20000);
+    DWORD processId = 0;
+    if (!window || !GetWindowThreadProcessId(window, &processId)) return nullptr;
+    const KernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId));
+    return process.IsValid() && WaitForInputIdle(process.Get(), 20000) == 0 ? window : nullptr;
 }
 
 // Committed memory that belongs to the process alone, summed from its address space (the
@@ -54,7 +63,7 @@ int ReportMemory(HWND frame) {
     memory.cb = sizeof(memory);
     if (!process.IsValid() ||
         !GetProcessMemoryInfo(process.Get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory))) {
-        std::printf("cannot read the agent's memory\n");
+        std::fprintf(stderr, "AgentBench: cannot read the agent's memory\n");
         return 1;
     }
     std::printf("working set (GetProcessMemoryInfo)        %8.0f KiB\n", memory.WorkingSetSize / 1024.0);
@@ -108,24 +117,58 @@ bool SendArrival(HWND frame, const std::wstring& name) {
                                SMTO_NORMAL, 120000, &result) != 0;
 }
 
+// What an arrival asks of the platform, with none of the agent's own code: the USB
+// enumerator's device list built, every entry's hardware ids read, the list freed.
+bool WalkDeviceList() {
+    const HDEVINFO devices = SetupDiGetClassDevsW(nullptr, L"USB", nullptr, DIGCF_ALLCLASSES);
+    if (devices == INVALID_HANDLE_VALUE) return false;
+    SP_DEVINFO_DATA entry{};
+    entry.cbSize = sizeof(entry);
+    BYTE ids[512];
+    for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &entry); ++index) {
+        SetupDiGetDeviceRegistryPropertyW(devices, &entry, SPDRP_HARDWAREID, nullptr, ids, sizeof(ids), nullptr);
+    }
+    return SetupDiDestroyDeviceInfoList(devices) != FALSE;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void PrintTimes(const char* what, const std::vector<double>& times) {
+    std::printf("%-44s %8.1f ms median (min %.1f, max %.1f, %zu rounds)\n", what, Median(times),
+                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()),
+                times.size());
+}
+
 int TimeArrivals(HWND frame, int deviceCount, int rounds) {
     PlaceDevices(deviceCount);
     const std::wstring lastDevice =
         L"\\\\?\\USB#" + DeviceKey(deviceCount - 1) + L"#BENCH#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
-    std::vector<double> times;
+    // In turn, so that both meet the same machine and the same device list.
+    std::vector<double> arrivals, walks;
     for (int round = 0; round < rounds; ++round) {
-        const double sent = NowMs();
+        double started = NowMs();
         if (!SendArrival(frame, lastDevice)) break;
-        times.push_back(NowMs() - sent);
+        arrivals.push_back(NowMs() - started);
+        started = NowMs();
+        if (!WalkDeviceList()) break;
+        walks.push_back(NowMs() - started);
     }
     RemoveDevices(deviceCount);
-    if (times.empty()) {
-        std::printf("the agent did not take the arrival\n");
+    if (arrivals.size() != static_cast<size_t>(rounds) || walks.size() != arrivals.size()) {
+        std::fprintf(stderr, "AgentBench: the agent did not take the arrival, or the device list could not be built\n");
         return 1;
     }
-    std::sort(times.begin(), times.end());
-    std::printf("one arrival, %d devices listed          %8.1f ms median (min %.1f, max %.1f, %zu rounds)\n",
-                deviceCount, times[times.size() / 2], times.front(), times.back(), times.size());
+    std::printf("%d devices listed:\n", deviceCount);
+    PrintTimes("  one arrival handled by the agent", arrivals);
+    PrintTimes("  the same device list built, walked, freed", walks);
+    // Round by round, so that the ratio holds while the machine's speed drifts.
+    std::vector<double> ratios;
+    for (size_t round = 0; round < arrivals.size(); ++round) ratios.push_back(arrivals[round] / walks[round]);
+    std::printf("  ratio %.2f (arrival to the device list's own cost, median of the rounds' ratios)\n",
+                Median(ratios));
     return 0;
 }
 
@@ -133,13 +176,18 @@ int TimeArrivals(HWND frame, int deviceCount, int rounds) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"";
-    HWND frame = AgentFrame();
-    if (!frame) {
-        std::printf("no agent frame\n");
+    const bool waiting = mode == L"wait" && argc > 2;
+    if (!waiting && mode != L"memory" && !(mode == L"arrival" && argc > 3 && _wtoi(argv[2]) > 0 && _wtoi(argv[3]) > 0)) {
+        std::fprintf(stderr, "usage: AgentBench memory | wait <title> | arrival <devices> <rounds>\n");
+        return 2;
+    }
+    const wchar_t* title = waiting ? argv[2] : L"NodwellSrv";
+    HWND window = WaitForWindow(title);
+    if (!window) {
+        std::fprintf(stderr, "AgentBench: no window \"%ls\"\n", title);
         return 1;
     }
-    if (mode == L"memory") return ReportMemory(frame);
-    if (mode == L"arrival" && argc > 3) return TimeArrivals(frame, _wtoi(argv[2]), _wtoi(argv[3]));
-    std::printf("usage: AgentBench memory | arrival <devices> <rounds>\n");
-    return 2;
+    if (waiting) return 0;
+    if (mode == L"memory") return ReportMemory(window);
+    return TimeArrivals(window, _wtoi(argv[2]), _wtoi(argv[3]));
 }

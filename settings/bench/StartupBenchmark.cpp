@@ -1,8 +1,9 @@
-// startup_bench.exe <runs> <program> [arguments] -- <yardstick program> [arguments]: the time from
-// process start until the program's window is visible and the program waits for input, as
-// the median of several runs, for a program and a yardstick, taking turns so that both meet
-// the same Wine; prints both and their ratio. Then, in as many further runs with the
-// program's start-up trace switched on, where its start goes: the median of each mark.
+// startup_bench.exe <runs> <program> [arguments] -- <yardstick> [arguments] [-- <yardstick> ...]:
+// the time from process start until the program's window is visible and the program waits
+// for input, as the median of several runs, for a program and each yardstick, taking turns so
+// that all meet the same Wine; prints each and the median of the program's run-by-run ratios
+// to each yardstick. Then, in as many further runs with the program's start-up trace switched
+// on, where its start goes: the median of each mark.
 #include <windows.h>
 
 #include <algorithm>
@@ -117,37 +118,45 @@ void PrintStartupBreakdown(const std::wstring& program, int runs) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    int separator = 0;
-    for (int i = 1; i < argc; ++i) {
-        if (std::wstring(argv[i]) == L"--") separator = i;
+    // The program and each yardstick: the name of its file and its command line.
+    std::vector<std::wstring> names, commandLines;
+    for (int first = 2, end = 2; first < argc; first = end + 1) {
+        end = first;
+        while (end < argc && std::wstring(argv[end]) != L"--") ++end;
+        if (end == first) break;
+        names.push_back(std::filesystem::path(argv[first]).filename().wstring());
+        commandLines.push_back(testsupport::CommandLineOf(argv[first], argv + first + 1, end - first - 1));
     }
-    if (argc < 5 || separator < 3 || separator + 1 >= argc) {
-        std::fputs("usage: startup_bench.exe <runs> <program> [arguments] -- <yardstick program> [arguments]\n", stderr);
+    const int commandCount = static_cast<int>(std::count(argv + 2, argv + argc, std::wstring(L"--"))) + 1;
+    if (argc < 5 || names.size() < 2 || static_cast<int>(names.size()) != commandCount) {
+        std::fputs("usage: startup_bench.exe <runs> <program> [arguments] -- <yardstick> [arguments] [-- <yardstick> ...]\n",
+                   stderr);
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[1]));
-    std::wstring program = testsupport::Quoted(argv[2]);
-    for (int i = 3; i < separator; ++i) program += std::wstring(L" ") + argv[i];
-    std::wstring yardstick = testsupport::Quoted(argv[separator + 1]);
-    for (int i = separator + 2; i < argc; ++i) yardstick += std::wstring(L" ") + argv[i];
 
-    Measure(program);  // the first start pays for loading files into the cache
-    Measure(yardstick);
-    std::vector<double> programTimes, yardstickTimes;
+    // The first start pays for loading files into the cache.
+    for (const std::wstring& commandLine : commandLines) Measure(commandLine);
+    std::vector<std::vector<double>> times(commandLines.size());
     for (int run = 0; run < runs; ++run) {
-        programTimes.push_back(Measure(program));
-        yardstickTimes.push_back(Measure(yardstick));
+        for (size_t i = 0; i < commandLines.size(); ++i) times[i].push_back(Measure(commandLines[i]));
     }
-    const double programMs = Median(programTimes);
-    const double yardstickMs = Median(yardstickTimes);
-    if (programMs < 0 || yardstickMs <= 0) {
+    std::vector<double> medians;
+    for (const auto& each : times) medians.push_back(Median(each));
+    if (std::any_of(medians.begin(), medians.end(), [](double ms) { return ms <= 0; })) {
         std::fputs("a program did not become visible and idle\n", stderr);
         return 1;
     }
     std::printf("start to visible and idle, median of %d runs:\n", runs);
-    std::printf("  %-40ls %8.1f ms\n", argv[2], programMs);
-    std::printf("  %-40ls %8.1f ms\n", argv[separator + 1], yardstickMs);
-    std::printf("  ratio %.2f\n", programMs / yardstickMs);
-    PrintStartupBreakdown(program, runs);
+    for (size_t i = 0; i < names.size(); ++i) std::printf("  %-40ls %8.1f ms\n", names[i].c_str(), medians[i]);
+    // Run by run, so that a ratio holds while the machine's speed drifts.
+    for (size_t i = 1; i < names.size(); ++i) {
+        std::vector<double> ratios;
+        for (int run = 0; run < runs; ++run) {
+            if (times[0][run] > 0 && times[i][run] > 0) ratios.push_back(times[0][run] / times[i][run]);
+        }
+        std::printf("  ratio to %ls %.2f\n", names[i].c_str(), Median(ratios));
+    }
+    PrintStartupBreakdown(commandLines[0], runs);
     return 0;
 }
