@@ -28,7 +28,7 @@ endfunction()
 
 # Staging: one SetOutPath per folder, then its files, each with what it is checked against.
 set(install_lines "")
-set(remove_lines "")
+set(release_lines "")
 set(folder_lines "")
 set(current_folder "-")
 set(fingerprint "${VERSION} ${TARGET} ${PROGRAM_WAIT_MS} ${SIGN_COMMAND} ${TEST_HOOKS}")
@@ -57,7 +57,7 @@ foreach(file IN LISTS files)
   file(SHA256 "${STAGING}/${file}" hash)
   file(SIZE "${STAGING}/${file}" size)
   string(APPEND install_lines "!insertmacro STAGE_FILE \"${STAGING}/${file}\" \"${win_file}\" ${size} ${hash}\n")
-  string(APPEND remove_lines "Delete \"$INSTDIR\\${win_file}\"\n")
+  string(APPEND release_lines "!insertmacro RELEASE_FILE \"${win_file}\"\n")
   string(APPEND fingerprint "${file} ${hash}\n")
 endforeach()
 
@@ -78,7 +78,7 @@ endforeach()
 
 file(MAKE_DIRECTORY "${LISTS}")
 file(WRITE "${LISTS}/InstallFiles.nsh" "${install_lines}")
-file(WRITE "${LISTS}/RemoveFiles.nsh" "${remove_lines}")
+file(WRITE "${LISTS}/ReleaseFiles.nsh" "${release_lines}")
 file(WRITE "${LISTS}/RemoveFolders.nsh" "${folder_lines}")
 
 get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
@@ -99,7 +99,7 @@ endif()
 execute_process(COMMAND "${MAKENSIS}" -V2 -WX -NOCD
                         "-DSTAGING=${STAGING}" "-DVERSION=${VERSION}" "-DOUTFILE=${OUTFILE}"
                         "-DAPP_ICON=${APP_ICON}" "-DTARGET=${TARGET}"
-                        "-DFILE_LIST=${LISTS}/InstallFiles.nsh" "-DREMOVE_LIST=${LISTS}/RemoveFiles.nsh"
+                        "-DFILE_LIST=${LISTS}/InstallFiles.nsh" "-DRELEASE_LIST=${LISTS}/ReleaseFiles.nsh"
                         "-DFOLDER_LIST=${LISTS}/RemoveFolders.nsh"
                         ${optional_defines}
                         "${SCRIPT}"

@@ -26,8 +26,9 @@
 Var FileNotMovable
 Var AsideFolder
 
-; Pushes the first file of the installation folder that is in use and cannot be moved
-; aside, or "" when there is none. Nothing is changed.
+; Pushes the first file of the installation folder that the swap moves aside (one of the new or
+; the installed release) and that is in use and cannot be moved, or "" when there is none.
+; Nothing is changed.
 Function FindFileNotMovable
     StrCpy $FileNotMovable ""
     ${If} ${FileExists} "$INSTDIR\*.*"
@@ -39,7 +40,19 @@ FunctionEnd
 ; Locate's callbacks: $R9 is the file; $R0-$R5 are theirs to use.
 Function CheckMovable
     StrCpy $R0 ""
-    !insertmacro FILE_IN_USE
+    StrLen $R1 "$INSTDIR\"
+    StrCpy $R2 $R9 "" $R1
+    ClearErrors
+    ReadRegStr $R1 HKLM "${RELEASE_FILES_KEY}" "$R2"
+    ${If} ${Errors}
+        ClearErrors
+        ReadRegStr $R1 HKLM "${INSTALLED_FILES_KEY}" "$R2"
+    ${EndIf}
+    ${If} ${Errors}
+        StrCpy $R1 0
+    ${Else}
+        !insertmacro FILE_IN_USE
+    ${EndIf}
     ${If} $R1 = 1
         ; A rename there and back tells whether it can be moved aside.
         ClearErrors

@@ -10,7 +10,7 @@
 ;   TARGET       x86-unicode for the 32-bit suite, amd64-unicode for the 64-bit variant
 ;   OUTFILE      the setup program to write
 ;   FILE_LIST    generated lines staging each file with its size and SHA-256
-;   REMOVE_LIST  generated Delete lines for the same files, for the uninstaller
+;   RELEASE_LIST generated RELEASE_FILE lines naming the same files
 ;   FOLDER_LIST  generated RMDir lines for their folders, deepest first
 ; and optionally:
 ;   PROGRAM_WAIT_MS   how long setup waits for a program it runs (60 s; tests lower it)
@@ -284,8 +284,6 @@ FunctionEnd
 ; chose and the start-menu folder's names the localiser wrote, both run against it.
 Function StageRelease
     RMDir /r "$WorkFolder"
-    Push "staging"
-    Call WriteJournal
     SetOverwrite try
     !include "${FILE_LIST}"
     SetOutPath "$WorkFolder\files"
@@ -389,6 +387,7 @@ FunctionEnd
 Function Register
     Call PlaceStartMenu
     Call RegisterUninstaller
+    Call RecordInstalledFiles
     Call RegisterAgent
     Call RegisterPageMode
 FunctionEnd
@@ -400,9 +399,11 @@ Section "Install"
     ${If} $0 != ""
         ${Log} "Replacing the installed release $0"
     ${EndIf}
+    Call BeginJournal
     Call FindFileNotMovable
     Pop $0
     ${If} $0 != ""
+        Call UndoSwap
         ${Log} "Refused: $0 is in use and cannot be moved aside"
         MessageBox MB_OK|MB_ICONSTOP "Setup cannot replace $0, which is in use.$\r$\n$\r$\nClose \
 the program that uses it and run Setup again. Nothing was changed." /SD IDOK
@@ -453,6 +454,21 @@ Function un.onUninstFailed
     Call un.CloseSetupLog
 FunctionEnd
 
+; A file of the release goes, moved aside first when in use; a file the suite did not install
+; stays, in use or not.
+!macro RELEASE_FILE NAME
+    Push "$INSTDIR\${NAME}"
+    Call un.RemoveReleaseFile
+!macroend
+Function un.RemoveReleaseFile
+    Pop $R9
+    ${If} ${FileExists} "$R9"
+        Call un.MoveAsideIfInUse
+        Pop $R0
+        Delete "$R9"
+    ${EndIf}
+FunctionEnd
+
 ; Takes away what the setup put on the machine and nothing else: no folder is removed while
 ; it still holds files of someone else, and every user's settings stay.
 Section "Uninstall"
@@ -463,11 +479,10 @@ Section "Uninstall"
     !insertmacro REMOVE_START_MENU
     ${Log} "Start-menu folder removed"
 
-    Push "$INSTDIR"
-    Call un.MoveAsideFilesInUse
-    !include "${REMOVE_LIST}"
-    Delete "$INSTDIR\auto.css"
-    Delete "$INSTDIR\${UNINSTALLER}"
+    ${GetParent} "$INSTDIR" $AsideFolder
+    !include "${RELEASE_LIST}"
+    !insertmacro RELEASE_FILE "auto.css"
+    !insertmacro RELEASE_FILE "${UNINSTALLER}"
     !include "${FOLDER_LIST}"
     RMDir "$INSTDIR"
     ${GetParent} "$INSTDIR" $0

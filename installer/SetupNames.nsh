@@ -22,3 +22,9 @@
 !define JOURNAL_PARENT_KEY "${COMPANY_KEY}\Nodwell"
 !define JOURNAL_KEY "${JOURNAL_PARENT_KEY}\Setup"
 !define SETUP_LOCK "Global\CorvaneVezuvUvodozaSetup"
+
+; The files of a release, one value named after each, relative to the suite's folder: those an
+; install brings, listed in its journal, and those of the installed release, recorded at its
+; registration. The suite's folder may hold files of others, which setup leaves where they are.
+!define RELEASE_FILES_KEY "${JOURNAL_KEY}\Files"
+!define INSTALLED_FILES_KEY "${UNINSTALL_KEY}\Files"

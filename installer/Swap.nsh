@@ -1,9 +1,10 @@
 ; The old release stays whole until the new one is: the new release is staged beside the
 ; installed folder, on the same volume and as closed to ordinary users, and only then swapped
-; in by renames, the old files moved into the staging folder's "previous" folder and the new
-; ones out of its "files" folder. Registration follows the swap; the old files go last. A
-; journal under the suite's key keeps the swap's step, so that the next setup, or the
-; uninstaller, can finish or undo a swap that was cut short:
+; in by renames, the installed release's own files moved into the staging folder's "previous"
+; folder and the new ones out of its "files" folder; any other file of the suite's folder
+; stays where it is. Registration follows the swap; the old files go last. A journal under
+; the suite's key keeps the swap's step, so that the next setup, or the uninstaller, can
+; finish or undo a swap that was cut short:
 ;   staging   the new release is being staged; nothing installed has changed
 ;   aside     the installed release's files are being moved into "previous"
 ;   in        the new release's files are being moved into the installed folder
@@ -12,15 +13,24 @@
 
 Var WorkFolder
 Var JournalStep
-; What MoveTree moves, where to, and the first file it could not move ("" when none).
+; What MoveTree and MoveListed move, where to, and the first file they could not move ("" when
+; none); the key listing the files MoveListed moves.
 Var TreeFrom
 Var TreeTo
 Var TreeFailed
+Var TreeList
 
 !macro MOVE_TREE UN FROM TO
     StrCpy $TreeFrom "${FROM}"
     StrCpy $TreeTo "${TO}"
     Call ${UN}MoveTree
+!macroend
+
+!macro MOVE_LISTED UN LIST FROM TO
+    StrCpy $TreeList "${LIST}"
+    StrCpy $TreeFrom "${FROM}"
+    StrCpy $TreeTo "${TO}"
+    Call ${UN}MoveListed
 !macroend
 
 ; A test build stops dead at a named point, as a setup that is killed or loses power would.
@@ -70,6 +80,46 @@ Function ${UN}MoveTreeFile
     Push $R0
 FunctionEnd
 
+; Moves each file listed under $TreeList from $TreeFrom to the same place under $TreeTo by
+; renames, and the folders that leaves empty go; stops at the first one that cannot be moved.
+; The suite's folder may also hold files the suite never installed: those are not listed.
+Function ${UN}MoveListed
+    StrCpy $TreeFailed ""
+    StrCpy $R0 0
+    ${Do}
+        ClearErrors
+        EnumRegValue $R1 HKLM "$TreeList" $R0
+        ${If} ${Errors}
+        ${OrIf} $R1 == ""
+            ${ExitDo}
+        ${EndIf}
+        IntOp $R0 $R0 + 1
+        ${IfNot} ${FileExists} "$TreeFrom\$R1"
+        ${OrIf} ${FileExists} "$TreeFrom\$R1\*.*"
+            ${Continue}
+        ${EndIf}
+        ${GetParent} "$TreeTo\$R1" $R2
+        CreateDirectory "$R2"
+        ClearErrors
+        Rename "$TreeFrom\$R1" "$TreeTo\$R1"
+        ${If} ${Errors}
+            StrCpy $TreeFailed "$TreeFrom\$R1"
+            ${ExitDo}
+        ${EndIf}
+        ${GetParent} "$TreeFrom\$R1" $R2
+        ${DoWhile} $R2 != $TreeFrom
+            ClearErrors
+            RMDir "$R2"
+            ${IfThen} ${Errors} ${|} ${ExitDo} ${|}
+            ${GetParent} "$R2" $R2
+        ${Loop}
+        !if "${UN}" == ""
+            !insertmacro TEST_STOP "$JournalStep"
+        !endif
+    ${Loop}
+    ClearErrors
+FunctionEnd
+
 ; Takes a cut-short install back to the release installed before it, from the journal's step,
 ; and removes the staging folder and the journal. A release folder this run made is removed
 ; again when empty. Where a file cannot be moved back, the journal stays at the step reached,
@@ -77,7 +127,7 @@ FunctionEnd
 Function ${UN}UndoSwap
     StrCpy $TreeFailed ""
     ${If} $JournalStep == "in"
-        !insertmacro MOVE_TREE "${UN}" "$INSTDIR" "$WorkFolder\files"
+        !insertmacro MOVE_LISTED "${UN}" "${RELEASE_FILES_KEY}" "$INSTDIR" "$WorkFolder\files"
         ${If} $TreeFailed == ""
             StrCpy $JournalStep "aside"
             WriteRegStr HKLM "${JOURNAL_KEY}" "Step" "$JournalStep"
@@ -148,6 +198,37 @@ cannot be put back.$\r$\n$\r$\nClose the program that uses it and try again." /S
 FunctionEnd
 !macroend
 
+; The new release's files, and those the setup writes itself, listed in the journal before
+; anything is staged: what the swap moves aside and in, and what an undo takes back out.
+!macro RELEASE_FILE NAME
+    WriteRegStr HKLM "${RELEASE_FILES_KEY}" "${NAME}" ""
+!macroend
+Function BeginJournal
+    Push "staging"
+    Call WriteJournal
+    DeleteRegKey HKLM "${RELEASE_FILES_KEY}"
+    !include "${RELEASE_LIST}"
+    !insertmacro RELEASE_FILE "auto.css"
+    !insertmacro RELEASE_FILE "${UNINSTALLER}"
+FunctionEnd
+!macroundef RELEASE_FILE
+
+; At registration the journal's list becomes the installed release's, for the next setup.
+Function RecordInstalledFiles
+    DeleteRegKey HKLM "${INSTALLED_FILES_KEY}"
+    StrCpy $R0 0
+    ${Do}
+        ClearErrors
+        EnumRegValue $R1 HKLM "${RELEASE_FILES_KEY}" $R0
+        ${If} ${Errors}
+        ${OrIf} $R1 == ""
+            ${ExitDo}
+        ${EndIf}
+        WriteRegStr HKLM "${INSTALLED_FILES_KEY}" "$R1" ""
+        IntOp $R0 $R0 + 1
+    ${Loop}
+FunctionEnd
+
 Function WriteJournal
     Exch $0
     StrCpy $JournalStep $0
@@ -160,7 +241,11 @@ FunctionEnd
 Function SwapIn
     Push "aside"
     Call WriteJournal
-    !insertmacro MOVE_TREE "" "$INSTDIR" "$WorkFolder\previous"
+    ; The installed release's files: those this release also brings, and those it recorded.
+    !insertmacro MOVE_LISTED "" "${RELEASE_FILES_KEY}" "$INSTDIR" "$WorkFolder\previous"
+    ${If} $TreeFailed == ""
+        !insertmacro MOVE_LISTED "" "${INSTALLED_FILES_KEY}" "$INSTDIR" "$WorkFolder\previous"
+    ${EndIf}
     ${If} $TreeFailed == ""
         Push "in"
         Call WriteJournal

@@ -117,6 +117,29 @@ std::map<std::wstring, std::string> FileContents(const std::filesystem::path& fo
     return contents;
 }
 
+namespace {
+const std::map<std::wstring, std::string> kFilesOfOthers = {
+    {L"notes.txt", "Put here by the administrator.\r\n"},
+    {L"css\\notes.txt", "Beside the suite's style sheets.\r\n"},
+    {L"extra\\tools\\notes.txt", "In a folder of its own.\r\n"}};
+}  // namespace
+
+std::map<std::wstring, std::string> PlaceFilesOfOthers(const std::filesystem::path& folder) {
+    for (const auto& [file, bytes] : kFilesOfOthers) {
+        std::filesystem::create_directories((folder / file).parent_path());
+        testsupport::WriteTextFile(folder / file, bytes);
+    }
+    return kFilesOfOthers;
+}
+
+std::map<std::wstring, std::string> FilesOfOthersIn(const std::filesystem::path& folder) {
+    auto found = FileContents(folder);
+    for (auto file = found.begin(); file != found.end();) {
+        file = kFilesOfOthers.count(file->first) ? std::next(file) : found.erase(file);
+    }
+    return found;
+}
+
 std::set<std::wstring> ExpectedFiles(bool withStyleSheet) {
     auto files = FilesUnder(StagedSuite());
     files.insert(L"uninstall.exe");

@@ -54,6 +54,11 @@ std::wstring Lower(std::wstring text);
 std::set<std::wstring> FilesUnder(const std::filesystem::path& folder);
 // Every file under folder with its bytes, to compare a folder before and after.
 std::map<std::wstring, std::string> FileContents(const std::filesystem::path& folder);
+// Files the suite never installed, as an administrator may put them into its folder, one of
+// them beside the suite's own in a folder of the release; placed in folder, with their bytes.
+std::map<std::wstring, std::string> PlaceFilesOfOthers(const std::filesystem::path& folder);
+// Those of them still in folder, with their bytes.
+std::map<std::wstring, std::string> FilesOfOthersIn(const std::filesystem::path& folder);
 // The staged files plus what the setup adds: its uninstaller and, when one was picked, auto.css.
 std::set<std::wstring> ExpectedFiles(bool withStyleSheet);
 

@@ -1,6 +1,6 @@
 // An upgrade cut short at any step of its swap, as a killed setup or a power loss would leave
 // it: the next setup first finishes or undoes it, then installs, and the machine has one whole
-// release, registered once.
+// release, registered once. Files the suite never installed stay in its folder throughout.
 #include "SetupTest.h"
 #include "SimulatedPwrio.h"
 
@@ -31,13 +31,17 @@ TEST_P(InterruptedSetupTest, TheNextSetupRecoversAndInstallsOneWholeRelease) {
     testsupport::SimulatedPwrio driver;
     const std::filesystem::path folder = Target();
     ASSERT_EQ(std::optional<DWORD>(0), Install(PreviousSetupProgram()));
+    const auto filesOfOthers = PlaceFilesOfOthers(folder);
     ASSERT_EQ(std::optional<DWORD>(kExitTestStopped), InstallStoppedAt(GetParam().point));
     ASSERT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kJournalKey));
 
     ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram()));
 
     EXPECT_TRUE(Contains(LogSinceStart(), GetParam().recovery));
-    EXPECT_EQ(ExpectedFiles(true), FilesUnder(folder));
+    auto expected = ExpectedFiles(true);
+    for (const auto& [file, bytes] : filesOfOthers) expected.insert(file);
+    EXPECT_EQ(expected, FilesUnder(folder));
+    EXPECT_EQ(filesOfOthers, FilesOfOthersIn(folder));
     const auto installed = FileContents(folder);
     for (const auto& [file, bytes] : FileContents(StagedSuite())) {
         EXPECT_TRUE(installed.count(file) && installed.at(file) == bytes) << testing::PrintToString(file);
@@ -64,13 +68,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SetupTest, TheUninstallerFinishesACutShortSwapFirst) {
     testsupport::SimulatedPwrio driver;
     ASSERT_EQ(std::optional<DWORD>(0), Install(PreviousSetupProgram()));
+    const auto filesOfOthers = PlaceFilesOfOthers(Target());
     ASSERT_EQ(std::optional<DWORD>(kExitTestStopped), InstallStoppedAt(L"swapped"));
 
     ASSERT_EQ(std::optional<DWORD>(0), UninstallInPlace(Target()));
 
     EXPECT_TRUE(Contains(LogSinceStart(), L"after its files were in place; finishing it"));
     // Run in place, the uninstaller cannot take itself away.
-    EXPECT_EQ(std::set<std::wstring>{L"uninstall.exe"}, FilesUnder(Target()));
+    std::set<std::wstring> expected{L"uninstall.exe"};
+    for (const auto& [file, bytes] : filesOfOthers) expected.insert(file);
+    EXPECT_EQ(expected, FilesUnder(Target()));
+    EXPECT_EQ(filesOfOthers, FilesOfOthersIn(Target()));
     EXPECT_FALSE(std::filesystem::exists(Target().wstring() + L".setup"));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kJournalKey));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));

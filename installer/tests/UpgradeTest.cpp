@@ -1,6 +1,7 @@
 // An upgrade over an older release in the suite's folder, also while its files are in use:
 // it completes with every new file in place and none of them listed for deletion at the
-// next restart, or it refuses and leaves the installed release byte for byte.
+// next restart, or it refuses and leaves the installed release byte for byte. Files the suite
+// never installed stay in its folder either way.
 #include <memory>
 #include <vector>
 
@@ -73,6 +74,7 @@ struct InUseCase {
     DWORD exitCode;
     const wchar_t* refusal;              // what the log says, after the suite's folder
     const wchar_t* writtenShort = nullptr;  // the test build writes this file empty
+    size_t movedAside = 0;                  // old files in use that go at the next restart
 };
 
 class UpgradeTest : public SetupTest, public ::testing::WithParamInterface<InUseCase> {};
@@ -87,6 +89,7 @@ TEST_P(UpgradeTest, UpgradesTheReleaseInTheSuitesFolderOrLeavesItWhole) {
     const auto previousSheet = testsupport::ReadTextFile(folder / kSheet);
     ASSERT_NE(testsupport::ReadTextFile(StagedSuite() / kSheet), previousSheet);
 
+    const auto filesOfOthers = PlaceFilesOfOthers(folder);
     const auto users = GetParam().users(folder);
     const auto filesBefore = FileContents(folder);
     std::optional<ScopedEnvironmentVariable> writtenShort;
@@ -99,12 +102,15 @@ TEST_P(UpgradeTest, UpgradesTheReleaseInTheSuitesFolderOrLeavesItWhole) {
         EXPECT_EQ(std::optional<std::wstring>(SUITE_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
         EXPECT_EQ(Lower(folder.wstring()), Lower(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"InstallLocation").value_or(L"")));
         EXPECT_EQ(testsupport::ReadTextFile(StagedSuite() / kSheet), testsupport::ReadTextFile(folder / kSheet));
-        EXPECT_EQ(ExpectedFiles(true), FilesUnder(folder));  // the dropped file went with the old release
+        auto expected = ExpectedFiles(true);  // the dropped file went with the old release
+        for (const auto& [file, bytes] : filesOfOthers) expected.insert(file);
+        EXPECT_EQ(expected, FilesUnder(folder));
+        EXPECT_EQ(filesOfOthers, FilesOfOthersIn(folder));
         EXPECT_EQ(testsupport::Quoted(folder.wstring() + L"\\NodwellSrv.exe"),
                   ReadString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
         EXPECT_TRUE(Contains(LogSinceStart(), L"Replacing the installed release " PREVIOUS_VERSION));
         // Only the old files in use go at the next restart, moved out of the suite's folder.
-        EXPECT_EQ(users.size(), added.size());
+        EXPECT_EQ(GetParam().movedAside, added.size());
     } else {
         EXPECT_EQ(std::optional<std::wstring>(PREVIOUS_VERSION), ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion"));
         EXPECT_EQ(filesBefore, FileContents(folder));
@@ -126,6 +132,14 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::unique_ptr<FileUser>> users;
                       users.push_back(std::make_unique<SuspendedProgram>(folder / L"NodwellSrv.exe"));
                       users.push_back(std::make_unique<LoadedLibrary>(folder / L"NodwellLib.dll"));
+                      return users;
+                  },
+                  0, L"", nullptr, 2},
+        // Refused as a file of the installed release in use, before.
+        InUseCase{"FileOfOthersInUse",
+                  [](const std::filesystem::path& folder) {
+                      std::vector<std::unique_ptr<FileUser>> users;
+                      users.push_back(std::make_unique<OpenWithoutSharingDeletion>(folder / L"extra\\tools\\notes.txt"));
                       return users;
                   },
                   0, L""},
@@ -152,16 +166,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A library still loaded by another program when the suite is uninstalled goes at the next
 // restart from outside the suite's folder, so a release installed before then keeps its own.
+// A library of others loaded from the suite's folder is none of the uninstaller's business.
 TEST_F(SetupTest, ReinstallAfterUninstallWithTheLibraryLoadedKeepsItsLibrary) {
     testsupport::SimulatedPwrio driver;
     const std::filesystem::path folder = Target();
     ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram()));
+    const auto othersLibrary = folder / L"extra" / L"plugin.dll";
+    std::filesystem::create_directories(othersLibrary.parent_path());
+    std::filesystem::copy_file(folder / L"NodwellLib.dll", othersLibrary);
     {
         LoadedLibrary library(folder / L"NodwellLib.dll");
+        LoadedLibrary others(othersLibrary);
         ASSERT_EQ(std::optional<DWORD>(0), UninstallInPlace(folder));
         ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram()));
     }
-    EXPECT_EQ(ExpectedFiles(true), FilesUnder(folder));
+    auto expected = ExpectedFiles(true);
+    expected.insert(L"extra\\plugin.dll");
+    EXPECT_EQ(expected, FilesUnder(folder));
     EXPECT_EQ(std::vector<std::wstring>(), AddedPendingDeletionsInside(folder));
 }
 
