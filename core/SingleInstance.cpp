@@ -1,52 +1,45 @@
 #include "SingleInstance.h"
 
+#include <utility>
+
 namespace {
-constexpr wchar_t kMutexName[] = L"Global\\Nodwell";
-constexpr wchar_t kWindowBlockName[] = L"Local\\Corvane Zazez (HWND)";
 constexpr DWORD kBlockSize = 4;
 }  // namespace
 
-SingleInstance::SingleInstance() {
-    HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, kMutexName);
+SingleInstance::SingleInstance(const SingleInstanceNames& names) : m_names(names) {
+    KernelHandle mutex(::CreateMutexW(nullptr, FALSE, m_names.szMutex));
     const DWORD dwError = ::GetLastError();
     if (dwError == ERROR_ALREADY_EXISTS) {
         m_outcome = Outcome::RunningHere;
     } else if (dwError == ERROR_ACCESS_DENIED) {
         m_outcome = Outcome::HeldByAnotherUser;
-    } else if (hMutex) {
+    } else if (mutex.IsValid()) {
         m_outcome = Outcome::First;
-        m_hMutex = hMutex;
-        return;
+        m_mutex = std::move(mutex);
     }
-    if (hMutex) ::CloseHandle(hMutex);
 }
 
-SingleInstance::~SingleInstance() {
-    if (m_hWindowBlock) ::CloseHandle(m_hWindowBlock);
-    if (m_hMutex) ::CloseHandle(m_hMutex);
-}
-
-void SingleInstance::ActivateFirstCopy() {
-    HANDLE hBlock = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBlockSize, kWindowBlockName);
-    if (!hBlock) return;
-    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
-        if (const void* pView = ::MapViewOfFile(hBlock, FILE_MAP_READ, 0, 0, kBlockSize)) {
-            // The block holds the handle as 32 bits, as every copy of the program writes it.
-            const auto hWnd = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(*static_cast<const DWORD*>(pView)));
-            ::UnmapViewOfFile(pView);
-            if (::IsWindow(hWnd)) ::SetForegroundWindow(hWnd);
-        }
+void SingleInstance::ActivateFirstCopy() const {
+    const KernelHandle block(
+        ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBlockSize, m_names.szWindowBlock));
+    if (!block.IsValid() || ::GetLastError() != ERROR_ALREADY_EXISTS) return;
+    if (const void* pView = ::MapViewOfFile(block.Get(), FILE_MAP_READ, 0, 0, kBlockSize)) {
+        // The block holds the handle as 32 bits, as every copy of the program writes it.
+        const auto hWnd = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(*static_cast<const DWORD*>(pView)));
+        ::UnmapViewOfFile(pView);
+        if (::IsWindow(hWnd)) ::SetForegroundWindow(hWnd);
     }
-    ::CloseHandle(hBlock);
 }
 
 void SingleInstance::PublishWindow(HWND hWnd) {
-    if (m_hWindowBlock || m_outcome != Outcome::First) return;
-    HANDLE hBlock = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBlockSize, kWindowBlockName);
-    if (!hBlock) return;
-    if (void* pView = ::MapViewOfFile(hBlock, FILE_MAP_WRITE, 0, 0, kBlockSize)) {
+    if (m_windowBlock.IsValid() || m_outcome != Outcome::First) return;
+    KernelHandle block(
+        ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBlockSize, m_names.szWindowBlock));
+    if (!block.IsValid()) return;
+    if (void* pView = ::MapViewOfFile(block.Get(), FILE_MAP_WRITE, 0, 0, kBlockSize)) {
+        // Window handles fit in 32 bits on every Windows, also for 64-bit readers.
         *static_cast<DWORD*>(pView) = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(hWnd));
         ::UnmapViewOfFile(pView);
     }
-    m_hWindowBlock = hBlock;
+    m_windowBlock = std::move(block);
 }

@@ -118,7 +118,7 @@ int RunCtl(const std::vector<std::wstring>& arguments, const SettingsTexts& text
     // with the old values, which its OK would write back.
     std::optional<SingleInstance> guard;
     if (request.command != Command::Status) {
-        guard.emplace();
+        guard.emplace(kSettingsProgramInstance);
         if (guard->GetOutcome() != SingleInstance::Outcome::First) {
             output.strErr += std::wstring(kProgram) + L"the settings program is open; close it and try again\n";
             return kExitSettingsOpen;

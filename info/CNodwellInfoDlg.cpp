@@ -8,6 +8,7 @@
 #include "NodwellLib.h"
 #include "Resource.h"
 #include "Scale.h"
+#include "SingleInstance.h"
 #include "StartupTrace.h"
 #include "SuiteProgram.h"
 
@@ -104,7 +105,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     m_checkDontShow.SetCheck(ReadDontShowChoice() ? BST_CHECKED : BST_UNCHECKED);
     if (crvUiVista::ColourScheme::IsHighContrast()) crvUiVista::ColourScheme::Follow(m_hWnd);
     DescribeInfoControls(m_accessibility, m_hWnd, m_bSetupMode);
-    m_windowHandleBlock.Publish(m_hWnd);
+    if (m_pInstance) m_pInstance->PublishWindow(m_hWnd);
     crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;
 }

@@ -8,7 +8,6 @@
 #include "Afx.h"
 #include "BackgroundPanel.h"
 #include "CHeaderPicture.h"
-#include "FirstInstance.h"
 #include "FooterBar.h"
 #include "FooterButton.h"
 #include "GdiObject.h"
@@ -16,12 +15,16 @@
 #include "SimpleBrowser.h"
 #include "TextSizeKeeper.h"
 
+class SingleInstance;
+
 class CNodwellInfoDlg : public CDialog {
 public:
     CNodwellInfoDlg();
     ~CNodwellInfoDlg() override;
 
     bool m_bSetupMode = false;  // set before the dialog runs
+    // Before the dialog runs: the guard that publishes its window for a second copy.
+    void SetInstanceGuard(SingleInstance* pInstance) { m_pInstance = pInstance; }
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -74,7 +77,7 @@ private:
     crvUiVista::FooterButton m_buttonFiller;
     crvUiVista::FooterBar m_footerBar;
     crvUiVista::BackgroundPanel m_backgroundPanel;
-    WindowHandleBlock m_windowHandleBlock;
+    SingleInstance* m_pInstance = nullptr;
     crvUiVista::AccessibleControls m_accessibility;
 
     DECLARE_MESSAGE_MAP()

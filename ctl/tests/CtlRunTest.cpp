@@ -6,6 +6,7 @@
 #include "CtlCommandLine.h"
 #include "CtlTestSupport.h"
 #include "FlatJson.h"
+#include "SingleInstance.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ TEST_F(CtlTest, EveryFailureHasItsExitCodeAndLeavesTheMachineAsItWas) {
 }
 
 TEST_F(CtlTest, RefusesToChangeWhileTheSettingsProgramRunsButStillReports) {
-    HANDLE hSettingsProgram = ::CreateMutexW(nullptr, FALSE, L"Global\\Nodwell");
+    HANDLE hSettingsProgram = ::CreateMutexW(nullptr, FALSE, kSettingsProgramInstance.szMutex);
     ASSERT_NE(nullptr, hSettingsProgram);
     EXPECT_EQ(ctl::kExitSettingsOpen, Run({L"set", L"--charge", L"on"}));
     EXPECT_EQ(ctl::kExitSettingsOpen, Run({L"defaults"}));

@@ -13,6 +13,7 @@
 #include "ProcessRunner.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
+#include "SingleInstance.h"
 #include "SuiteFolders.h"
 #include "Waiting.h"
 
@@ -107,7 +108,7 @@ TEST_F(InfoProgram, TheLanguageAskedForIsShownThenTheUsersThenEnglish) {
 
 TEST_F(InfoProgram, SecondStartEndsAtOnceAndRaisesTheFirstWindow) {
     InfoProcess first(InfoProcess::CommandLine(L"/setup"));
-    EXPECT_TRUE(MutexExists(L"Local\\NodwellInfo"));
+    EXPECT_TRUE(MutexExists(kInfoProgramInstance.szMutex));
     HWND other = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                  nullptr, nullptr);
     SetForegroundWindow(other);
@@ -119,7 +120,7 @@ TEST_F(InfoProgram, SecondStartEndsAtOnceAndRaisesTheFirstWindow) {
     DestroyWindow(other);
     PostMessageW(first.Dialog(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(first.WaitForEnd());
-    EXPECT_FALSE(MutexExists(L"Local\\NodwellInfo"));
+    EXPECT_FALSE(MutexExists(kInfoProgramInstance.szMutex));
 }
 
 TEST_F(InfoProgram, ClosingPathsStartTheAgentStopAndTheSettingsProgramQuotedAndSaveTheChoice) {
