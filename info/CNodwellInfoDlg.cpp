@@ -4,7 +4,7 @@
 #include "DialogScale.h"
 #include "DontShowChoice.h"
 #include "InfoAccessibility.h"
-#include "ModeNameVersion.h"
+#include "InfoModeNameVersion.h"
 #include "NodwellLib.h"
 #include "Resource.h"
 #include "Scale.h"

@@ -1,4 +1,4 @@
-#include "ModeNameVersion.h"
+#include "InfoModeNameVersion.h"
 
 #include "NodwellLib.h"
 #include "NodwellSettingsKey.h"

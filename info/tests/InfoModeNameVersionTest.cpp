@@ -3,7 +3,7 @@
 // real registry keys, saved before and put back after each test.
 #include <gtest/gtest.h>
 
-#include "ModeNameVersion.h"
+#include "InfoModeNameVersion.h"
 #include "NodwellSettingsKey.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
