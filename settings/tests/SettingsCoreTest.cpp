@@ -55,18 +55,16 @@ TEST(SettingsCommandLine, OptionsAreReadUpToTheFirstEmptyOne) {
 TEST(ModeList, MaskGivesTheFamilyTheLabelsAndTheirOrder) {
     struct Case {
         DWORD mask;
-        int version;
         std::vector<int> codes;
         std::vector<std::wstring> labels;
     };
-    for (const Case& c : {Case{0x1E, 1, {4, 3, 2, 1}, {L"Mode4 (default)", L"Mode3", L"Mode2", L"Mode1"}},
-                          Case{0x18, 2, {4, 3}, {L"Typical Mode (default)", L"Alternate Mode"}},
-                          Case{0x58, 4, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
-                          Case{0x40, 4, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
-                          Case{0x30, 3, {5, 4}, {L"Auto Mode(Default)", L"Typical Mode (default)"}},
-                          Case{0x24, 1, {5, 2}, {L"Alternate Mode", L"Mode2"}},
-                          Case{0x00, 2, {}, {}}}) {
-        EXPECT_EQ(c.version, ModeNameVersion(c.mask)) << std::hex << c.mask;
+    for (const Case& c : {Case{0x1E, {4, 3, 2, 1}, {L"Mode4 (default)", L"Mode3", L"Mode2", L"Mode1"}},
+                          Case{0x18, {4, 3}, {L"Typical Mode (default)", L"Alternate Mode"}},
+                          Case{0x58, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
+                          Case{0x40, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
+                          Case{0x30, {5, 4}, {L"Auto Mode(Default)", L"Typical Mode (default)"}},
+                          Case{0x24, {5, 2}, {L"Alternate Mode", L"Mode2"}},
+                          Case{0x00, {}, {}}}) {
         const std::vector<ModeEntry> entries = BuildModeList(c.mask, ModeNameVersion(c.mask));
         EXPECT_EQ(c.codes, Codes(entries)) << std::hex << c.mask;
         EXPECT_EQ(c.labels, Labels(entries)) << std::hex << c.mask;
@@ -158,13 +156,6 @@ TEST(DialogLayout, LayoutsAndScale) {
         EXPECT_EQ(c.width96 * 3 / 2, at144.cx);
         EXPECT_EQ(c.height96 * 3 / 2, at144.cy);
     }
-    // The header picture is 45 pixels wide at 96 dpi; narrower never scales below 96.
-    EXPECT_EQ(96, ScaleFromHeaderPictureWidth(45));
-    EXPECT_EQ(96, ScaleFromHeaderPictureWidth(30));
-    EXPECT_EQ(96, ScaleFromHeaderPictureWidth(0));
-    // At 144 dpi the picture comes out 67 or 68 pixels wide, depending on the font's rounding.
-    EXPECT_EQ(142, ScaleFromHeaderPictureWidth(67));
-    EXPECT_EQ(145, ScaleFromHeaderPictureWidth(68));
     EXPECT_EQ(130 + 176, TitleWindowWidth(130, 96));
     EXPECT_EQ(130 + 264, TitleWindowWidth(130, 144));
 }
