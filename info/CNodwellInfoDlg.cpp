@@ -84,7 +84,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     CreateTitleFont();
 
     const RECT rcPicture = m_picture.GetRectInParent();
-    m_nScale = ScaleFromPictureWidth(rcPicture.right - rcPicture.left);
+    m_nScale = crvUiVista::ScaleFromHeaderPictureWidth(rcPicture.right - rcPicture.left);
     PlaceHeaderPicture();
     RenderHeaderPicture();
 

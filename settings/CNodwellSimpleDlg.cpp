@@ -128,7 +128,7 @@ BOOL CNodwellSimpleDlg::OnInitDialog() {
     SetTexts();
     SetFonts();
     crvUiVista::StartupMark(L"texts and fonts");
-    m_nScale = ScaleFromHeaderPictureWidth(Width(GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect()));
+    m_nScale = crvUiVista::ScaleFromHeaderPictureWidth(Width(GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect()));
     for (CGroupCheckBox* pGroup : {&m_chargeGroup, &m_batteryGroup, &m_musicGroup}) pGroup->SetScale(m_nScale);
     SetUpFooterAndHeader();
     crvUiVista::StartupMark(L"footer and banner");
