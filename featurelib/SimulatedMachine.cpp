@@ -16,7 +16,7 @@ constexpr DWORD kFactoryBatteryLimit = 10;
 // A missing key reads as a machine with every default.
 DWORD ReadValue(const wchar_t* szName, DWORD dwDefault) {
     RegistryKey key;
-    key.OpenForReading(HKEY_CURRENT_USER, kMachineKey);
+    key.Open(HKEY_CURRENT_USER, kMachineKey, KEY_QUERY_VALUE);
     return key.ReadDword(szName).value_or(dwDefault);
 }
 
@@ -44,7 +44,7 @@ LONG SimulatedMachine::InjectedFailure(std::string_view function) const {
 
 std::optional<std::wstring> SimulatedMachine::CallLogPath() const {
     RegistryKey key;
-    key.OpenForReading(HKEY_CURRENT_USER, kMachineKey);
+    key.Open(HKEY_CURRENT_USER, kMachineKey, KEY_QUERY_VALUE);
     return key.ReadString(L"CallLog");
 }
 
