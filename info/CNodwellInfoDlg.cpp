@@ -54,9 +54,7 @@ END_MESSAGE_MAP()
 
 CNodwellInfoDlg::CNodwellInfoDlg() : CDialog(IDD_NODWELLINFO_DIALOG) {}
 
-CNodwellInfoDlg::~CNodwellInfoDlg() {
-    if (m_hHeaderIcon) ::DestroyIcon(m_hHeaderIcon);
-}
+CNodwellInfoDlg::~CNodwellInfoDlg() = default;
 
 void CNodwellInfoDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -77,9 +75,9 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
 
     m_checkDontShow.SetWindowText(AfxLoadString(m_bSetupMode ? IDS_DONT_SHOW_WINDOW : IDS_DONT_SHOW_HELP));
     m_picture.SubclassDlgItem(IDC_HEADER_PICTURE, this);
-    m_hHeaderIcon = static_cast<HICON>(::LoadImageW(hMainModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                                    kHeaderIconSize, kHeaderIconSize, 0));
-    m_picture.SetIcon(m_hHeaderIcon);
+    m_headerIcon.reset(static_cast<HICON>(::LoadImageW(hMainModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                                       kHeaderIconSize, kHeaderIconSize, 0)));
+    m_picture.SetIcon(m_headerIcon.get());
     ApplyTexts();
     CreateTitleFont();
 

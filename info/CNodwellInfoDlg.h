@@ -12,6 +12,7 @@
 #include "FooterButton.h"
 #include "GdiObject.h"
 #include "HeaderBanner.h"
+#include "OwnedIcon.h"
 #include "SimpleBrowser.h"
 #include "TextSizeKeeper.h"
 
@@ -68,7 +69,7 @@ private:
     CButton m_checkDontShow;
     CHeaderPicture m_picture;
     HICON m_hIcon = nullptr;
-    HICON m_hHeaderIcon = nullptr;
+    OwnedIcon m_headerIcon;
     crvUiVista::GdiObject<HFONT> m_fontTitle;
     crvUiVista::HeaderBanner m_headerBanner;
     crvUiVista::FooterButton m_buttonOk;

@@ -103,11 +103,7 @@ CNodwellSimpleDlg::CNodwellSimpleDlg(CWnd* pParent) : CDialog(IDD_NODWELL_DIALOG
     m_musicGroup.SetIds(IDS_MUSIC_GROUP, IDC_MUSIC_CHECK, IDC_MUSIC_FRAME);
 }
 
-CNodwellSimpleDlg::~CNodwellSimpleDlg() {
-    for (HICON hIcon : {m_hIcon, m_hSmallIcon, m_hHeaderIcon}) {
-        if (hIcon) ::DestroyIcon(hIcon);
-    }
-}
+CNodwellSimpleDlg::~CNodwellSimpleDlg() = default;
 
 void CNodwellSimpleDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -178,14 +174,15 @@ void CNodwellSimpleDlg::ProbeBattery() {
 void CNodwellSimpleDlg::SetIcons() {
     const HINSTANCE hInstance = AfxGetInstanceHandle();
     const auto load = [hInstance](int nSize) {
-        return static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(IDI_NODWELL), IMAGE_ICON, nSize, nSize, 0));
+        return OwnedIcon(
+            static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(IDI_NODWELL), IMAGE_ICON, nSize, nSize, 0)));
     };
-    m_hIcon = load(::GetSystemMetrics(SM_CXICON));
-    m_hSmallIcon = load(::GetSystemMetrics(SM_CXSMICON));
-    m_hHeaderIcon = load(kHeaderIconSize);
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
-    GetDlgItem(IDC_HEADER_PICTURE)->SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(m_hHeaderIcon));
+    m_icon = load(::GetSystemMetrics(SM_CXICON));
+    m_smallIcon = load(::GetSystemMetrics(SM_CXSMICON));
+    m_headerIcon = load(kHeaderIconSize);
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.get()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
+    GetDlgItem(IDC_HEADER_PICTURE)->SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(m_headerIcon.get()));
 }
 
 void CNodwellSimpleDlg::SetTexts() {
@@ -699,7 +696,7 @@ void CNodwellSimpleDlg::OnPaint() {
     if (::IsIconic(m_hWnd)) {
         const RECT client = GetClientRect();
         ::DrawIcon(hDC, (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
-                   (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_hIcon);
+                   (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon.get());
     } else {
         const int nSaved = ::SaveDC(hDC);
         // The gauge is copied over its area below; painting the background there first would flicker.

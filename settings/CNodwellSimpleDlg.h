@@ -15,6 +15,7 @@
 #include "GdiObject.h"
 #include "HeaderBanner.h"
 #include "ImageHelper.h"
+#include "OwnedIcon.h"
 #include "PowerSettingRegistration.h"
 #include "Scale.h"
 #include "SettingsModel.h"
@@ -131,9 +132,9 @@ private:
 
     crvUiVista::GdiObject<HFONT> m_titleFont;
     crvUiVista::GdiObject<HFONT> m_boldFont;
-    HICON m_hIcon = nullptr;
-    HICON m_hSmallIcon = nullptr;
-    HICON m_hHeaderIcon = nullptr;
+    OwnedIcon m_icon;
+    OwnedIcon m_smallIcon;
+    OwnedIcon m_headerIcon;
     crvUiVista::OwnedBitmap m_headerImage;
     crvUiVista::OwnedBitmap m_chargeImage;
     crvUiVista::OwnedBitmap m_musicImage;
