@@ -15,7 +15,7 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
-    const wchar_t* className;
+    const std::function<bool(HWND)>& matches;
     HWND found;
 };
 
@@ -23,21 +23,31 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     auto& search = *reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (owner == search.processId && IsWindowVisible(window) && lstrcmpW(name, search.className) == 0) {
+    if (owner == search.processId && IsWindowVisible(window) && search.matches(window)) {
         search.found = window;
         return FALSE;
     }
     return TRUE;
 }
 
+bool HasClass(HWND window, const wchar_t* className) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return lstrcmpW(name, className) == 0;
+}
+
 }  // namespace
 
-HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
-    WindowSearch search{processId, className, nullptr};
+HWND FindProcessWindow(DWORD processId, const std::function<bool(HWND)>& matches) {
+    WindowSearch search{processId, matches, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
+    return FindProcessWindow(processId, [className](HWND window) { return HasClass(window, className); });
+}
+
+bool IsMessageBox(HWND window) { return HasClass(window, L"#32770") && GetDlgItem(window, kMessageBoxTextId) != nullptr; }
 
 }  // namespace testsupport
