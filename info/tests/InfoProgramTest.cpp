@@ -10,9 +10,11 @@
 
 #include "InfoProcess.h"
 #include "InstalledStandIn.h"
+#include "NodwellSettingsKey.h"
 #include "ProcessRunner.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
+#include "SimulatedMachineKey.h"
 #include "SingleInstance.h"
 #include "SuiteFolders.h"
 #include "Waiting.h"
@@ -22,14 +24,14 @@ namespace {
 class InfoProgram : public testing::Test {
 protected:
     void SetUp() override {
-        m_machine.Set(L"CapableModes", 0x18);
+        m_machine.SetDword(L"CapableModes", 0x18);
         m_log = m_scratch / L"starts.txt";
         SetEnvironmentVariableW(L"NODWELL_TEST_LAUNCH_LOG", m_log.c_str());
     }
     void TearDown() override { SetEnvironmentVariableW(L"NODWELL_TEST_LAUNCH_LOG", nullptr); }
 
-    RegistrySnapshot m_machine{L"Software\\Corvane\\NodwellSim"};
-    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    SimulatedMachineKey m_machine;
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
     testsupport::ScratchFolder m_scratch;
     std::filesystem::path m_log;
 };
@@ -150,8 +152,8 @@ TEST_F(InfoProgram, ClosingPathsStartTheAgentStopAndTheSettingsProgramQuotedAndS
         {"setup, checked, close box", true, true, Action::CloseBox, {}, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
-        m_settings.Remove(L"DontShowInfo");
-        m_settings.Remove(L"DontRunSrv");
+        m_settings.Delete(L"DontShowInfo");
+        m_settings.Delete(L"DontRunSrv");
         std::filesystem::remove(m_log);
         InfoProcess info(InfoProcess::CommandLine(c.bSetup ? L"/setup" : L""));
         info.Check(c.bChecked);
