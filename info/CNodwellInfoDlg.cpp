@@ -37,22 +37,17 @@ bool IsHeaderControl(int nId) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CNodwellInfoDlg, CDialog)
+BEGIN_MESSAGE_MAP(CNodwellInfoDlg, crvUiVista::CFrameDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
-    ON_WM_NCCALCSIZE()
-    ON_WM_NCPAINT()
-    ON_WM_DRAWITEM()
     ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_BUTTON_CANCEL, OnBnClickedCancel)
     ON_BN_CLICKED(IDC_BUTTON_OK, OnBnClickedOk)
     ON_BN_CLICKED(IDC_BUTTON_SETUP_NOW, OnBnClickedSetupNow)
     ON_MESSAGE(WM_HELP, OnHelpInfo)
-    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
-    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
-CNodwellInfoDlg::CNodwellInfoDlg() : CDialog(IDD_NODWELLINFO_DIALOG) {}
+CNodwellInfoDlg::CNodwellInfoDlg() : CFrameDialog(IDD_NODWELLINFO_DIALOG) {}
 
 CNodwellInfoDlg::~CNodwellInfoDlg() = default;
 
@@ -86,7 +81,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     PlaceHeaderPicture();
     RenderHeaderPicture();
 
-    m_headerBanner.Attach(m_hWnd, m_nScale);
+    m_banner.Attach(m_hWnd, m_nScale);
     SetUpFooter();
     LayoutPanels();
     crvUiVista::StartupMark(L"texts, header picture, footer and layout");
@@ -134,7 +129,7 @@ void CNodwellInfoDlg::RenderHeaderPicture() {
 }
 
 void CNodwellInfoDlg::SetUpFooter() {
-    m_footerBar.SetScale(m_nScale);
+    m_footer.SetScale(m_nScale);
     const auto attach = [this](crvUiVista::FooterButton& button, int nId) {
         button.Attach(::GetDlgItem(m_hWnd, nId), m_nScale);
     };
@@ -148,22 +143,22 @@ void CNodwellInfoDlg::SetUpFooter() {
         attach(m_buttonOk, IDC_BUTTON_OK);
     }
     attach(m_buttonFiller, IDC_FOOTER_FILLER);
-    m_footerBar.SetFiller(m_buttonFiller);
+    m_footer.SetFiller(m_buttonFiller);
     // The first added stands outermost: Cancel at the right edge, Setup Now to its left.
     if (m_bSetupMode) {
-        m_footerBar.AddRight(m_buttonCancel);
-        m_footerBar.AddRight(m_buttonSetupNow);
+        m_footer.AddRight(m_buttonCancel);
+        m_footer.AddRight(m_buttonSetupNow);
     } else {
-        m_footerBar.AddRight(m_buttonOk);
+        m_footer.AddRight(m_buttonOk);
     }
 }
 
 void CNodwellInfoDlg::LayoutPanels() {
     const RECT rcClient = GetClientRect();
-    m_footerBar.Layout(rcClient.left, rcClient.right, rcClient.bottom);
+    m_footer.Layout(rcClient.left, rcClient.right, rcClient.bottom);
     const RECT rcBody{rcClient.left, rcClient.top + crvUiVista::Scaled(kBodyTopAt96, m_nScale), rcClient.right,
                       rcClient.bottom - crvUiVista::Scaled(kBodyBottomMarginAt96, m_nScale)};
-    m_backgroundPanel.SetRects(rcClient, rcBody);
+    m_panel.SetRects(rcClient, rcBody);
 }
 
 void CNodwellInfoDlg::OnPaint() {
@@ -176,7 +171,7 @@ void CNodwellInfoDlg::OnPaint() {
         const int y = (rc.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
         ::DrawIcon(hDC, x, y, m_hIcon);
     } else {
-        m_backgroundPanel.Paint(hDC);
+        m_panel.Paint(hDC);
     }
     ::EndPaint(m_hWnd, &ps);
     crvUiVista::StartupMark(L"dialog painted");
@@ -184,27 +179,12 @@ void CNodwellInfoDlg::OnPaint() {
 
 HCURSOR CNodwellInfoDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
-void CNodwellInfoDlg::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* pParams) {
-    Default();
-    m_headerBanner.OnNcCalcSize(pParams);
-}
-
-void CNodwellInfoDlg::OnNcPaint() {
-    m_headerBanner.OnNcPaint();
-    Default();
-}
-
-void CNodwellInfoDlg::OnDrawItem(int, LPDRAWITEMSTRUCT pDrawItem) {
-    if (pDrawItem) m_footerBar.DrawItem(*pDrawItem);
-    Default();
-}
-
 HBRUSH CNodwellInfoDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     const auto hBrush = reinterpret_cast<HBRUSH>(Default());
     ::SetBkMode(hDC, TRANSPARENT);
     if (nCtlColor == CTLCOLOR_STATIC && pWnd && IsHeaderControl(pWnd->GetDlgCtrlID())) {
         if (crvUiVista::ColourScheme::IsHighContrast()) ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
-        return m_backgroundPanel.GetHeaderBrush();
+        return m_panel.GetHeaderBrush();
     }
     return hBrush;
 }
@@ -234,19 +214,9 @@ void CNodwellInfoDlg::OnBnClickedSetupNow() { RunSettingsProgram(); }
 
 LRESULT CNodwellInfoDlg::OnHelpInfo(WPARAM, LPARAM) { return TRUE; }
 
-LRESULT CNodwellInfoDlg::OnSysColorChange(WPARAM, LPARAM) {
-    FollowColourScheme();
-    return 0;
-}
-
-LRESULT CNodwellInfoDlg::OnSettingChange(WPARAM wParam, LPARAM) {
-    if (wParam == SPI_SETHIGHCONTRAST) FollowColourScheme();
-    return 0;
-}
-
 void CNodwellInfoDlg::FollowColourScheme() {
     RenderHeaderPicture();
-    crvUiVista::ColourScheme::Follow(m_hWnd);
+    CFrameDialog::FollowColourScheme();
 }
 
 BOOL CNodwellInfoDlg::PreTranslateMessage(MSG* pMsg) {

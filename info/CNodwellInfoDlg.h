@@ -6,19 +6,17 @@
 
 #include "AccessibleControls.h"
 #include "Afx.h"
-#include "BackgroundPanel.h"
+#include "CFrameDialog.h"
 #include "CHeaderPicture.h"
-#include "FooterBar.h"
 #include "FooterButton.h"
 #include "GdiObject.h"
-#include "HeaderBanner.h"
 #include "OwnedIcon.h"
 #include "SimpleBrowser.h"
 #include "TextSizeKeeper.h"
 
 class SingleInstance;
 
-class CNodwellInfoDlg : public CDialog {
+class CNodwellInfoDlg : public crvUiVista::CFrameDialog {
 public:
     CNodwellInfoDlg();
     ~CNodwellInfoDlg() override;
@@ -41,17 +39,12 @@ protected:
 private:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* pParams);
-    void OnNcPaint();
-    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT pDrawItem);
     HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
     void OnBnClickedCancel();
     void OnBnClickedOk();
     void OnBnClickedSetupNow();
     LRESULT OnHelpInfo(WPARAM, LPARAM);
-    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
-    void FollowColourScheme();
+    void FollowColourScheme() override;
 
     void ApplyTexts();
     void CreateTitleFont();
@@ -71,13 +64,10 @@ private:
     HICON m_hIcon = nullptr;
     OwnedIcon m_headerIcon;
     crvUiVista::GdiObject<HFONT> m_fontTitle;
-    crvUiVista::HeaderBanner m_headerBanner;
     crvUiVista::FooterButton m_buttonOk;
     crvUiVista::FooterButton m_buttonCancel;
     crvUiVista::FooterButton m_buttonSetupNow;
     crvUiVista::FooterButton m_buttonFiller;
-    crvUiVista::FooterBar m_footerBar;
-    crvUiVista::BackgroundPanel m_backgroundPanel;
     SingleInstance* m_pInstance = nullptr;
     crvUiVista::AccessibleControls m_accessibility;
 

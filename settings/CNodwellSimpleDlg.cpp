@@ -74,7 +74,7 @@ void CopySurface(HDC hDC, HBITMAP hSurface, const CWnd& area) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, CDialog)
+BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, crvUiVista::CFrameDialog)
     ON_BN_CLICKED(IDC_DEFAULT, OnDefault)
     ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
     ON_BN_CLICKED(IDC_OK, OnOkButton)
@@ -87,17 +87,12 @@ BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, CDialog)
     ON_WM_HSCROLL()
     ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
     ON_WM_LBUTTONDOWN()
-    ON_WM_DRAWITEM()
-    ON_WM_NCCALCSIZE()
-    ON_WM_NCPAINT()
     ON_WM_PAINT()
     ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
-    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
-    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
-CNodwellSimpleDlg::CNodwellSimpleDlg(CWnd* pParent) : CDialog(IDD_NODWELL_DIALOG, pParent) {
+CNodwellSimpleDlg::CNodwellSimpleDlg(CWnd* pParent) : CFrameDialog(IDD_NODWELL_DIALOG, pParent) {
     m_chargeGroup.SetIds(IDS_CHARGE_GROUP, IDC_CHARGE_CHECK, IDC_CHARGE_FRAME);
     m_batteryGroup.SetIds(IDS_BATTERY_GROUP, IDC_BATTERY_CHECK, IDC_BATTERY_FRAME);
     m_musicGroup.SetIds(IDS_MUSIC_GROUP, IDC_MUSIC_CHECK, IDC_MUSIC_FRAME);
@@ -676,20 +671,6 @@ void CNodwellSimpleDlg::OnLButtonDown(UINT, POINT point) {
     Default();
 }
 
-void CNodwellSimpleDlg::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (!m_footer.DrawItem(*lpDrawItemStruct)) Default();
-}
-
-void CNodwellSimpleDlg::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
-    Default();
-    m_banner.OnNcCalcSize(lpncsp);
-}
-
-void CNodwellSimpleDlg::OnNcPaint() {
-    m_banner.OnNcPaint();
-    Default();
-}
-
 void CNodwellSimpleDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC hDC = ::BeginPaint(m_hWnd, &paint);
@@ -750,21 +731,11 @@ HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     }
 }
 
-LRESULT CNodwellSimpleDlg::OnSysColorChange(WPARAM, LPARAM) {
-    FollowColourScheme();
-    return 0;
-}
-
-LRESULT CNodwellSimpleDlg::OnSettingChange(WPARAM wParam, LPARAM) {
-    if (wParam == SPI_SETHIGHCONTRAST) FollowColourScheme();
-    return 0;
-}
-
 void CNodwellSimpleDlg::FollowColourScheme() {
     MakeHeaderPicture();
     MakeGroupPictures();
     PrepareGauge();
-    ColourScheme::Follow(m_hWnd);
+    CFrameDialog::FollowColourScheme();
 }
 
 void CNodwellSimpleDlg::OnDestroy() {
