@@ -77,7 +77,8 @@ void RegistrySnapshot::Clear() const {
 std::optional<DWORD> RegistrySnapshot::Get(const std::wstring& strName) const {
     DWORD dwValue = 0;
     DWORD cbValue = sizeof(dwValue);
-    if (RegGetValueW(m_hKey, nullptr, strName.c_str(), RRF_RT_REG_DWORD, nullptr, &dwValue, &cbValue) != ERROR_SUCCESS) {
+    if (RegGetValueW(m_hKey, nullptr, strName.c_str(), RRF_RT_REG_DWORD, nullptr, &dwValue, &cbValue) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     return dwValue;

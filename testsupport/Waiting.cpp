@@ -48,6 +48,8 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
     return FindProcessWindow(processId, [className](HWND window) { return HasClass(window, className); });
 }
 
-bool IsMessageBox(HWND window) { return HasClass(window, L"#32770") && GetDlgItem(window, kMessageBoxTextId) != nullptr; }
+bool IsMessageBox(HWND window) {
+    return HasClass(window, L"#32770") && GetDlgItem(window, kMessageBoxTextId) != nullptr;
+}
 
 }  // namespace testsupport

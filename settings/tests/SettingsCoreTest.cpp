@@ -9,6 +9,7 @@
 #include "DialogLayout.h"
 #include "EnablingRules.h"
 #include "GaugeGeometry.h"
+#include "GroupLayout.h"
 #include "ModeList.h"
 #include "PowerStatusSource.h"
 
@@ -158,6 +159,38 @@ TEST(DialogLayout, LayoutsAndScale) {
     }
     EXPECT_EQ(130 + 176, TitleWindowWidth(130, 96));
     EXPECT_EQ(130 + 264, TitleWindowWidth(130, 144));
+}
+
+TEST(GroupLayout, GroupsAndTheirControlsLieAtTheirScaledOffsets) {
+    const auto same = [](const RECT& expected, const RECT& actual) {
+        return ::EqualRect(&expected, &actual) ? testing::AssertionSuccess()
+                                               : testing::AssertionFailure()
+                                                     << actual.left << "," << actual.top << "," << actual.right << ","
+                                                     << actual.bottom;
+    };
+    const RECT frame{12, 0, 476, 10};
+    // Sums are scaled whole, 3 * 1.5 rounds down: each rectangle at 144 dpi shows it.
+    const GroupLayout::ChargeGroup charge = GroupLayout::PlaceChargeGroup(frame, {24, 0, 200, 13}, {24, 0, 162, 21}, 144);
+    EXPECT_TRUE(same({12, 129, 476, 321}, charge.frame));
+    EXPECT_TRUE(same({24, 254, 200, 267}, charge.label));
+    EXPECT_TRUE(same({24, 288, 162, 309}, charge.list));
+    EXPECT_TRUE(same({210, 150, 472, 252}, charge.description));
+    EXPECT_TRUE(same({61, 177, 185, 228}, charge.picture));
+    const GroupLayout::MusicGroup music = GroupLayout::PlaceMusicGroup(frame, 144);
+    EXPECT_TRUE(same({12, 339, 476, 456}, music.frame));
+    EXPECT_TRUE(same({210, 354, 472, 456}, music.description));
+    EXPECT_TRUE(same({61, 378, 185, 442}, music.picture));
+    // The battery group hangs from the window's bottom; the slider reaches 5 pixels past the gauge.
+    const GroupLayout::BatteryGroupControls now{frame,          {0, 0, 10, 13}, {0, 0, 24, 20},    {0, 0, 10, 30},
+                                                {0, 0, 10, 22}, {300, 0, 340, 13}, {40, 0, 80, 13}};
+    const GroupLayout::BatteryGroupControls battery = GroupLayout::PlaceBatteryGroup(now, 542, {150, 90}, 96);
+    EXPECT_TRUE(same({12, 316, 476, 452}, battery.frame));
+    EXPECT_TRUE(same({31, 336, 181, 349}, battery.label));
+    EXPECT_TRUE(same({197, 336, 221, 349}, battery.value));
+    EXPECT_TRUE(same({32, 386, 452, 408}, battery.gauge));
+    EXPECT_TRUE(same({27, 356, 457, 386}, battery.slider));
+    EXPECT_TRUE(same({300, 414, 340, 427}, battery.level));
+    EXPECT_TRUE(same({40, 431, 130, 444}, battery.levelLabel));
 }
 
 TEST(GaugeGeometry, GaugeLinesUpWithTheSliderAndRepaintsOnlyTheDraggedStrip) {
