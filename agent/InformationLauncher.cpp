@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "KernelHandle.h"
+#include "SingleInstance.h"
 #include "SuiteProgram.h"
 
 namespace {
@@ -21,7 +22,7 @@ std::wstring InformationCommandLine(const std::wstring& programFilesFolder) {
 }
 
 bool IsSettingsOrInformationRunning() {
-    return MutexExists(L"Global\\Nodwell") || MutexExists(L"Local\\NodwellInfo");
+    return MutexExists(kSettingsProgramInstance.szMutex) || MutexExists(kInfoProgramInstance.szMutex);
 }
 
 void LaunchInformationProgram() {

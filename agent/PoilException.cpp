@@ -37,5 +37,6 @@ bool IsExceptedByPoil(std::wstring compatibleId, std::wstring deviceIdPrefix) {
     if (!lookup) return false;
     // The list is kept in the 64-bit view; a 32-bit program would otherwise read Wow6432Node.
     RegistryKey key;
-    return key.Open(HKEY_LOCAL_MACHINE, lookup->keyName, KEY_READ | KEY_WOW64_64KEY) && key.HasValue(lookup->valueName);
+    return key.Open(HKEY_LOCAL_MACHINE, lookup->keyName.c_str(), KEY_READ | KEY_WOW64_64KEY) == ERROR_SUCCESS &&
+           key.HasValue(lookup->valueName);
 }

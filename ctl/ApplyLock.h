@@ -4,7 +4,11 @@
 // program's mutex for the settings program itself.
 #include <windows.h>
 
+#include "KernelHandle.h"
+
 namespace ctl {
+
+inline constexpr wchar_t kApplyLockMutex[] = L"Global\\NodwellCtl";
 
 class ApplyLock {
 public:
@@ -17,7 +21,7 @@ public:
     bool IsHeld() const { return m_bHeld; }
 
 private:
-    HANDLE m_hMutex = nullptr;
+    KernelHandle m_mutex;
     bool m_bHeld = false;
 };
 

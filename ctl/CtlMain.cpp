@@ -140,7 +140,7 @@ Outcome Run(const Request& request, const SettingsTexts& texts, const std::funct
             return Failed(kExitSettingsOpen, std::nullopt,
                           L"another NodwellCtl is still changing the settings; try again");
         }
-        guard.emplace();
+        guard.emplace(kSettingsProgramInstance);
         if (guard->GetOutcome() != SingleInstance::Outcome::First) {
             return Failed(kExitSettingsOpen, std::nullopt, L"the settings program is open; close it and try again");
         }

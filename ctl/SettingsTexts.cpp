@@ -1,6 +1,6 @@
 #include "SettingsTexts.h"
 
-#include "CWinApp.h"
+#include "ResourceString.h"
 
 namespace ctl {
 
@@ -14,10 +14,10 @@ SettingsTexts::~SettingsTexts() {
 }
 
 std::wstring SettingsTexts::Text(UINT nId) const {
-    const std::wstring text = AfxLoadString(m_language.Handle(), nId);
+    const std::wstring text = LoadResourceString(m_language.Handle(), nId);
     return text.empty() ? EnglishText(nId) : text;
 }
 
-std::wstring SettingsTexts::EnglishText(UINT nId) const { return AfxLoadString(m_hProgram, nId); }
+std::wstring SettingsTexts::EnglishText(UINT nId) const { return LoadResourceString(m_hProgram, nId); }
 
 }  // namespace ctl

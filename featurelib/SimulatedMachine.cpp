@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr wchar_t kMachineKey[] = L"Software\\Corvane\\NodwellSim";
-
 constexpr wchar_t kCurrentMode[] = L"CurrentMode";
 constexpr wchar_t kBatteryEnabled[] = L"BatteryEnabled";
 constexpr wchar_t kBatteryLimit[] = L"BatteryLimit";
@@ -16,7 +14,7 @@ constexpr DWORD kFactoryBatteryLimit = 10;
 // A missing key reads as a machine with every default.
 DWORD ReadValue(const wchar_t* szName, DWORD dwDefault) {
     RegistryKey key;
-    key.OpenForReading(HKEY_CURRENT_USER, kMachineKey);
+    key.Open(HKEY_CURRENT_USER, kSimulatedMachineKey, KEY_QUERY_VALUE);
     return key.ReadDword(szName).value_or(dwDefault);
 }
 
@@ -44,7 +42,7 @@ LONG SimulatedMachine::InjectedFailure(std::string_view function) const {
 
 std::optional<std::wstring> SimulatedMachine::CallLogPath() const {
     RegistryKey key;
-    key.OpenForReading(HKEY_CURRENT_USER, kMachineKey);
+    key.Open(HKEY_CURRENT_USER, kSimulatedMachineKey, KEY_QUERY_VALUE);
     return key.ReadString(L"CallLog");
 }
 
@@ -68,7 +66,7 @@ LONG SimulatedMachine::Commit() {
     if (!m_pendingMode && !m_pendingBattery && !m_pendingMusicMode) return ERROR_SUCCESS;
 
     RegistryKey key;
-    LONG status = key.OpenForWriting(HKEY_CURRENT_USER, kMachineKey);
+    LONG status = key.OpenForWriting(HKEY_CURRENT_USER, kSimulatedMachineKey);
     if (status == ERROR_SUCCESS && m_pendingMode) {
         status = key.WriteDword(kCurrentMode, *m_pendingMode);
     }

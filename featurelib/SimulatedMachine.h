@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+// The machine's key under HKEY_CURRENT_USER.
+inline constexpr wchar_t kSimulatedMachineKey[] = L"Software\\Corvane\\NodwellSim";
+
 struct BatterySetting {
     BYTE bEnabled = 0;
     DWORD dwLimit = 0;

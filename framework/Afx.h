@@ -8,4 +8,3 @@
 #include "CStatic.h"
 #include "CWinApp.h"
 #include "CWnd.h"
-#include "CWindowImpl.h"

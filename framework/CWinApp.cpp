@@ -3,6 +3,7 @@
 #include <set>
 
 #include "CWnd.h"
+#include "ResourceString.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -49,15 +50,7 @@ HINSTANCE AfxGetResourceHandle() { return g_hResource ? g_hResource : AfxGetInst
 
 void AfxSetResourceHandle(HINSTANCE hResource) { g_hResource = hResource; }
 
-std::wstring AfxLoadString(UINT nID) { return AfxLoadString(AfxGetResourceHandle(), nID); }
-
-std::wstring AfxLoadString(HINSTANCE hModule, UINT nID) {
-    if (!hModule) return {};
-    const wchar_t* text = nullptr;
-    // With a zero length LoadString hands out the resource's own read-only text.
-    const int length = ::LoadStringW(hModule, nID, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
-}
+std::wstring AfxLoadString(UINT nID) { return LoadResourceString(AfxGetResourceHandle(), nID); }
 
 const wchar_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
     static std::set<std::wstring> names;

@@ -41,8 +41,6 @@ HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hResource);
 std::wstring AfxLoadString(UINT nID);
-// The same from a given module; empty when the module or the text is missing.
-std::wstring AfxLoadString(HINSTANCE hModule, UINT nID);
 // Registers (once) and names a window class whose windows the framework attaches to objects.
 const wchar_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                                    HICON hIcon = nullptr);

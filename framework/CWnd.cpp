@@ -10,18 +10,16 @@
 // The framework's state is the user-interface thread's: the suite's programs have one.
 namespace {
 
-std::map<HWND, CWnd*>& PermanentMap() {
-    static std::map<HWND, CWnd*> map;
-    return map;
-}
 std::map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
     static std::map<HWND, std::unique_ptr<CWnd>> map;
     return map;
 }
-// The procedure each subclassed window had before the framework's, while the framework's is in its chain.
-std::map<HWND, WNDPROC>& SuperProcs() {
-    static std::map<HWND, WNDPROC> map;
-    return map;
+LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The object of each window the framework's procedure stands in, and the procedure it replaced.
+ChainedWindows<CWnd*>& FrameworkWindows() {
+    static ChainedWindows<CWnd*> windows(FrameworkWndProc);
+    return windows;
 }
 
 // The object waiting for the window that CreateWindowEx is making for it.
@@ -35,8 +33,6 @@ struct CurrentMessage {
 };
 std::vector<CurrentMessage> g_messages;
 
-LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 }  // namespace
 
 struct CWndAccess {
@@ -47,11 +43,6 @@ struct CWndAccess {
 
 namespace {
 
-WNDPROC SuperProc(HWND hWnd) {
-    const auto found = SuperProcs().find(hWnd);
-    return found == SuperProcs().end() ? ::DefWindowProcW : found->second;
-}
-
 LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     LRESULT result = 0;
@@ -61,21 +52,13 @@ LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         g_messages.pop_back();
     } else {
         // Detached while another procedure stood in front of this one: pass everything on.
-        result = ::CallWindowProcW(SuperProc(hWnd), hWnd, message, wParam, lParam);
+        result = ::CallWindowProcW(FrameworkWindows().Super(hWnd), hWnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         if (pWnd) CWndAccess::NcDestroyed(pWnd);
-        SuperProcs().erase(hWnd);
+        FrameworkWindows().Forget(hWnd);
     }
     return result;
-}
-
-// Gives the window its own procedure back, or leaves the framework's passing messages on.
-void DetachWindowProc(HWND hWnd) {
-    const auto found = SuperProcs().find(hWnd);
-    if (found != SuperProcs().end() && RemoveWindowProc(hWnd, FrameworkWndProc, found->second)) {
-        SuperProcs().erase(found);
-    }
 }
 
 // Attaches the window being created before it receives its first message, so that the
@@ -140,8 +123,7 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    const auto found = PermanentMap().find(hWnd);
-    return found == PermanentMap().end() ? nullptr : found->second;
+    return FrameworkWindows().Data(hWnd);
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -158,17 +140,14 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 
 void CWnd::Attach(HWND hWnd) {
     m_hWnd = hWnd;
-    PermanentMap()[hWnd] = this;
     TemporaryMap().erase(hWnd);
-    if (!SuperProcs().count(hWnd)) {
-        if (const WNDPROC pfnSuper = InsertWindowProc(hWnd, FrameworkWndProc)) SuperProcs()[hWnd] = pfnSuper;
-    }
+    FrameworkWindows().Attach(hWnd, this);
 }
 
 void CWnd::OnNcDestroyed() {
     HWND hWnd = m_hWnd;
-    DetachWindowProc(hWnd);
-    PermanentMap().erase(hWnd);
+    // Gives the window its own procedure back, or leaves the framework's passing messages on.
+    FrameworkWindows().Detach(hWnd);
     m_hWnd = nullptr;
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->m_pMainWnd == this) {
@@ -224,8 +203,8 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) { return SubclassWindow(::Ge
 HWND CWnd::UnsubclassWindow() {
     HWND hWnd = m_hWnd;
     if (!hWnd) return nullptr;
-    DetachWindowProc(hWnd);
-    PermanentMap().erase(hWnd);
+    // Gives the window its own procedure back, or leaves the framework's passing messages on.
+    FrameworkWindows().Detach(hWnd);
     m_hWnd = nullptr;
     return hWnd;
 }
@@ -241,7 +220,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::CallWindowProcW(SuperProc(m_hWnd), m_hWnd, message, wParam, lParam);
+    return ::CallWindowProcW(FrameworkWindows().Super(m_hWnd), m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {

@@ -4,9 +4,9 @@
 #include <ole2.h>
 
 #include "CNodwellInfoDlg.h"
-#include "FirstInstance.h"
 #include "InfoCommandLine.h"
 #include "Resource.h"
+#include "SingleInstance.h"
 #include "StartupTrace.h"
 #include "UiResourceTable.h"
 
@@ -15,19 +15,6 @@ void CNodwellInfoApp::ParseCommandLine() {
     m_wPrimaryLang = options.wPrimaryLang;
     m_wSubLang = options.wSubLang;
     m_bSetup = options.bSetup;
-}
-
-bool CNodwellInfoApp::ClaimSingleInstance() {
-    HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, L"Local\\NodwellInfo");
-    const DWORD dwError = ::GetLastError();
-    if (dwError == ERROR_ALREADY_EXISTS) {
-        if (hMutex) ::CloseHandle(hMutex);
-        ActivateFirstInstance();
-        return false;
-    }
-    if (!hMutex || hMutex == INVALID_HANDLE_VALUE) return false;
-    m_hInfoMutex = hMutex;
-    return true;
 }
 
 BOOL CNodwellInfoApp::InitInstance() {
@@ -49,13 +36,17 @@ BOOL CNodwellInfoApp::InitInstance() {
     m_bOleStarted = SUCCEEDED(::OleInitialize(nullptr));
     crvUiVista::StartupMark(L"OLE started");
 
-    if (!ClaimSingleInstance()) return FALSE;
+    // Another copy in this logon session is raised instead; without the mutex nothing runs.
+    SingleInstance instance(kInfoProgramInstance);
+    if (instance.GetOutcome() == SingleInstance::Outcome::RunningHere) instance.ActivateFirstCopy();
+    if (instance.GetOutcome() != SingleInstance::Outcome::First) return FALSE;
 
     crvUiVista::RegisterHeaderBannerSet(hMainModule, IDB_BANNER_FILL, IDB_BANNER_END);
     crvUiVista::RegisterButtonSet(hMainModule, IDB_BUTTON_NORMAL, IDB_BUTTON_HOT, IDB_BUTTON_PRESSED);
     {
         CNodwellInfoDlg dlg;
         dlg.m_bSetupMode = m_bSetup;
+        dlg.SetInstanceGuard(&instance);
         m_pMainWnd = &dlg;
         dlg.DoModal();
         m_pMainWnd = nullptr;
@@ -65,8 +56,6 @@ BOOL CNodwellInfoApp::InitInstance() {
     ::AllowSetForegroundWindow(ASFW_ANY);
     AfxSetResourceHandle(nullptr);
     m_languageModule = crvUiVista::LanguageModule();
-    ::CloseHandle(m_hInfoMutex);
-    m_hInfoMutex = nullptr;
     // Nothing more to run: the framework goes straight to ExitInstance.
     return FALSE;
 }

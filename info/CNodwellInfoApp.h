@@ -23,12 +23,8 @@ public:
 
 private:
     void ParseCommandLine();
-    // False when another copy runs in this logon session (its window is raised) or the mutex
-    // cannot be had.
-    bool ClaimSingleInstance();
 
     crvUiVista::LanguageModule m_languageModule;
     std::optional<crvUiVista::GdiplusSession> m_gdiplus;
     bool m_bOleStarted = false;
-    HANDLE m_hInfoMutex = nullptr;
 };

@@ -4,10 +4,11 @@
 #include "DialogScale.h"
 #include "DontShowChoice.h"
 #include "InfoAccessibility.h"
-#include "ModeNameVersion.h"
+#include "InfoModeNameVersion.h"
 #include "NodwellLib.h"
 #include "Resource.h"
 #include "Scale.h"
+#include "SingleInstance.h"
 #include "StartupTrace.h"
 #include "SuiteProgram.h"
 
@@ -36,26 +37,19 @@ bool IsHeaderControl(int nId) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CNodwellInfoDlg, CDialog)
+BEGIN_MESSAGE_MAP(CNodwellInfoDlg, crvUiVista::CFrameDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
-    ON_WM_NCCALCSIZE()
-    ON_WM_NCPAINT()
-    ON_WM_DRAWITEM()
     ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_BUTTON_CANCEL, OnBnClickedCancel)
     ON_BN_CLICKED(IDC_BUTTON_OK, OnBnClickedOk)
     ON_BN_CLICKED(IDC_BUTTON_SETUP_NOW, OnBnClickedSetupNow)
     ON_MESSAGE(WM_HELP, OnHelpInfo)
-    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
-    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
-CNodwellInfoDlg::CNodwellInfoDlg() : CDialog(IDD_NODWELLINFO_DIALOG) {}
+CNodwellInfoDlg::CNodwellInfoDlg() : CFrameDialog(IDD_NODWELLINFO_DIALOG) {}
 
-CNodwellInfoDlg::~CNodwellInfoDlg() {
-    if (m_hHeaderIcon) ::DestroyIcon(m_hHeaderIcon);
-}
+CNodwellInfoDlg::~CNodwellInfoDlg() = default;
 
 void CNodwellInfoDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -76,18 +70,18 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
 
     m_checkDontShow.SetWindowText(AfxLoadString(m_bSetupMode ? IDS_DONT_SHOW_WINDOW : IDS_DONT_SHOW_HELP));
     m_picture.SubclassDlgItem(IDC_HEADER_PICTURE, this);
-    m_hHeaderIcon = static_cast<HICON>(::LoadImageW(hMainModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                                    kHeaderIconSize, kHeaderIconSize, 0));
-    m_picture.SetIcon(m_hHeaderIcon);
+    m_headerIcon.reset(static_cast<HICON>(::LoadImageW(hMainModule, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                                       kHeaderIconSize, kHeaderIconSize, 0)));
+    m_picture.SetIcon(m_headerIcon.get());
     ApplyTexts();
     CreateTitleFont();
 
     const RECT rcPicture = m_picture.GetRectInParent();
-    m_nScale = ScaleFromPictureWidth(rcPicture.right - rcPicture.left);
+    m_nScale = crvUiVista::ScaleFromHeaderPictureWidth(rcPicture.right - rcPicture.left);
     PlaceHeaderPicture();
     RenderHeaderPicture();
 
-    m_headerBanner.Attach(m_hWnd, m_nScale);
+    m_banner.Attach(m_hWnd, m_nScale);
     SetUpFooter();
     LayoutPanels();
     crvUiVista::StartupMark(L"texts, header picture, footer and layout");
@@ -104,7 +98,7 @@ BOOL CNodwellInfoDlg::OnInitDialog() {
     m_checkDontShow.SetCheck(ReadDontShowChoice() ? BST_CHECKED : BST_UNCHECKED);
     if (crvUiVista::ColourScheme::IsHighContrast()) crvUiVista::ColourScheme::Follow(m_hWnd);
     DescribeInfoControls(m_accessibility, m_hWnd, m_bSetupMode);
-    m_windowHandleBlock.Publish(m_hWnd);
+    if (m_pInstance) m_pInstance->PublishWindow(m_hWnd);
     crvUiVista::StartupMark(L"dialog initialised");
     return TRUE;
 }
@@ -135,7 +129,7 @@ void CNodwellInfoDlg::RenderHeaderPicture() {
 }
 
 void CNodwellInfoDlg::SetUpFooter() {
-    m_footerBar.SetScale(m_nScale);
+    m_footer.SetScale(m_nScale);
     const auto attach = [this](crvUiVista::FooterButton& button, int nId) {
         button.Attach(::GetDlgItem(m_hWnd, nId), m_nScale);
     };
@@ -149,22 +143,22 @@ void CNodwellInfoDlg::SetUpFooter() {
         attach(m_buttonOk, IDC_BUTTON_OK);
     }
     attach(m_buttonFiller, IDC_FOOTER_FILLER);
-    m_footerBar.SetFiller(m_buttonFiller);
+    m_footer.SetFiller(m_buttonFiller);
     // The first added stands outermost: Cancel at the right edge, Setup Now to its left.
     if (m_bSetupMode) {
-        m_footerBar.AddRight(m_buttonCancel);
-        m_footerBar.AddRight(m_buttonSetupNow);
+        m_footer.AddRight(m_buttonCancel);
+        m_footer.AddRight(m_buttonSetupNow);
     } else {
-        m_footerBar.AddRight(m_buttonOk);
+        m_footer.AddRight(m_buttonOk);
     }
 }
 
 void CNodwellInfoDlg::LayoutPanels() {
     const RECT rcClient = GetClientRect();
-    m_footerBar.Layout(rcClient.left, rcClient.right, rcClient.bottom);
+    m_footer.Layout(rcClient.left, rcClient.right, rcClient.bottom);
     const RECT rcBody{rcClient.left, rcClient.top + crvUiVista::Scaled(kBodyTopAt96, m_nScale), rcClient.right,
                       rcClient.bottom - crvUiVista::Scaled(kBodyBottomMarginAt96, m_nScale)};
-    m_backgroundPanel.SetRects(rcClient, rcBody);
+    m_panel.SetRects(rcClient, rcBody);
 }
 
 void CNodwellInfoDlg::OnPaint() {
@@ -177,7 +171,7 @@ void CNodwellInfoDlg::OnPaint() {
         const int y = (rc.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
         ::DrawIcon(hDC, x, y, m_hIcon);
     } else {
-        m_backgroundPanel.Paint(hDC);
+        m_panel.Paint(hDC);
     }
     ::EndPaint(m_hWnd, &ps);
     crvUiVista::StartupMark(L"dialog painted");
@@ -185,27 +179,12 @@ void CNodwellInfoDlg::OnPaint() {
 
 HCURSOR CNodwellInfoDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
-void CNodwellInfoDlg::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* pParams) {
-    Default();
-    m_headerBanner.OnNcCalcSize(pParams);
-}
-
-void CNodwellInfoDlg::OnNcPaint() {
-    m_headerBanner.OnNcPaint();
-    Default();
-}
-
-void CNodwellInfoDlg::OnDrawItem(int, LPDRAWITEMSTRUCT pDrawItem) {
-    if (pDrawItem) m_footerBar.DrawItem(*pDrawItem);
-    Default();
-}
-
 HBRUSH CNodwellInfoDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     const auto hBrush = reinterpret_cast<HBRUSH>(Default());
     ::SetBkMode(hDC, TRANSPARENT);
     if (nCtlColor == CTLCOLOR_STATIC && pWnd && IsHeaderControl(pWnd->GetDlgCtrlID())) {
         if (crvUiVista::ColourScheme::IsHighContrast()) ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
-        return m_backgroundPanel.GetHeaderBrush();
+        return m_panel.GetHeaderBrush();
     }
     return hBrush;
 }
@@ -235,19 +214,9 @@ void CNodwellInfoDlg::OnBnClickedSetupNow() { RunSettingsProgram(); }
 
 LRESULT CNodwellInfoDlg::OnHelpInfo(WPARAM, LPARAM) { return TRUE; }
 
-LRESULT CNodwellInfoDlg::OnSysColorChange(WPARAM, LPARAM) {
-    FollowColourScheme();
-    return 0;
-}
-
-LRESULT CNodwellInfoDlg::OnSettingChange(WPARAM wParam, LPARAM) {
-    if (wParam == SPI_SETHIGHCONTRAST) FollowColourScheme();
-    return 0;
-}
-
 void CNodwellInfoDlg::FollowColourScheme() {
     RenderHeaderPicture();
-    crvUiVista::ColourScheme::Follow(m_hWnd);
+    CFrameDialog::FollowColourScheme();
 }
 
 BOOL CNodwellInfoDlg::PreTranslateMessage(MSG* pMsg) {

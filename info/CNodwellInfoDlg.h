@@ -6,22 +6,24 @@
 
 #include "AccessibleControls.h"
 #include "Afx.h"
-#include "BackgroundPanel.h"
+#include "CFrameDialog.h"
 #include "CHeaderPicture.h"
-#include "FirstInstance.h"
-#include "FooterBar.h"
 #include "FooterButton.h"
 #include "GdiObject.h"
-#include "HeaderBanner.h"
+#include "OwnedIcon.h"
 #include "SimpleBrowser.h"
 #include "TextSizeKeeper.h"
 
-class CNodwellInfoDlg : public CDialog {
+class SingleInstance;
+
+class CNodwellInfoDlg : public crvUiVista::CFrameDialog {
 public:
     CNodwellInfoDlg();
     ~CNodwellInfoDlg() override;
 
     bool m_bSetupMode = false;  // set before the dialog runs
+    // Before the dialog runs: the guard that publishes its window for a second copy.
+    void SetInstanceGuard(SingleInstance* pInstance) { m_pInstance = pInstance; }
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -37,17 +39,12 @@ protected:
 private:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* pParams);
-    void OnNcPaint();
-    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT pDrawItem);
     HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
     void OnBnClickedCancel();
     void OnBnClickedOk();
     void OnBnClickedSetupNow();
     LRESULT OnHelpInfo(WPARAM, LPARAM);
-    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
-    void FollowColourScheme();
+    void FollowColourScheme() override;
 
     void ApplyTexts();
     void CreateTitleFont();
@@ -65,16 +62,13 @@ private:
     CButton m_checkDontShow;
     CHeaderPicture m_picture;
     HICON m_hIcon = nullptr;
-    HICON m_hHeaderIcon = nullptr;
+    OwnedIcon m_headerIcon;
     crvUiVista::GdiObject<HFONT> m_fontTitle;
-    crvUiVista::HeaderBanner m_headerBanner;
     crvUiVista::FooterButton m_buttonOk;
     crvUiVista::FooterButton m_buttonCancel;
     crvUiVista::FooterButton m_buttonSetupNow;
     crvUiVista::FooterButton m_buttonFiller;
-    crvUiVista::FooterBar m_footerBar;
-    crvUiVista::BackgroundPanel m_backgroundPanel;
-    WindowHandleBlock m_windowHandleBlock;
+    SingleInstance* m_pInstance = nullptr;
     crvUiVista::AccessibleControls m_accessibility;
 
     DECLARE_MESSAGE_MAP()

@@ -19,8 +19,8 @@ native_targets=(
   "fuzz_pwrio_exchange|pwrio/tests/corpus/exchange|pwrio/tests/PwrioExchangeFuzz.cpp pwrio/driver/Answer.c|pwrio/driver"
   "fuzz_menuglot_value_text|menuglot/Common/Storage/tests/corpus/value-text|menuglot/Common/Storage/tests/ValueTextFuzz.cpp menuglot/Common/Storage/ValueText.cpp|menuglot/Common/Storage"
   "fuzz_menuglot_profile_buffer|menuglot/Common/Storage/tests/corpus/profile-buffer|menuglot/Common/Storage/tests/ProfileBufferFuzz.cpp menuglot/Common/Storage/ProfileBuffer.cpp|menuglot/Common/Storage"
-  "fuzz_settings_command_line|settings/tests/corpus/command-line|settings/tests/CommandLineFuzz.cpp settings/CommandLineOptions.cpp uilib/language/LanguageOptions.cpp|settings uilib/language"
-  "fuzz_info_command_line|info/tests/corpus/command-line|info/tests/InfoCommandLineFuzz.cpp info/core/InfoCommandLine.cpp uilib/language/LanguageOptions.cpp|info/core uilib/language"
+  "fuzz_settings_command_line|settings/tests/corpus/command-line|settings/tests/CommandLineFuzz.cpp settings/CommandLineOptions.cpp core/language/LanguageOptions.cpp|settings core/language"
+  "fuzz_info_command_line|info/tests/corpus/command-line|info/tests/InfoCommandLineFuzz.cpp info/core/InfoCommandLine.cpp core/language/LanguageOptions.cpp|info/core core/language"
   "fuzz_agent_stop_switch|agent/tests/corpus/stop-switch|agent/tests/StopSwitchFuzz.cpp agent/StopSwitch.cpp|agent"
 )
 sanitizers=(-g -O1 -fsanitize=address,undefined -fno-sanitize-recover=all)

@@ -31,11 +31,11 @@ BOOL CNodwellSimpleApp::InitInstance() {
     const crvUiVista::GdiplusSession gdiplus;
     const crvUiVista::ComApartment com;
     crvUiVista::StartupMark(L"GDI+ started");
-    SingleInstance instance;
+    SingleInstance instance(kSettingsProgramInstance);
     crvUiVista::StartupMark(L"single instance");
     switch (instance.GetOutcome()) {
         case SingleInstance::Outcome::RunningHere:
-            SingleInstance::ActivateFirstCopy();
+            instance.ActivateFirstCopy();
             break;
         case SingleInstance::Outcome::HeldByAnotherUser:
             ::MessageBoxW(nullptr, AfxLoadString(IDS_ALREADY_RUNNING).c_str(), AfxLoadString(IDS_TITLE).c_str(), MB_OK);

@@ -6,6 +6,7 @@
 
 #include "ColourScheme.h"
 #include "GaugeGeometry.h"
+#include "GroupLayout.h"
 #include "ImageHelper.h"
 #include "SettingsAccessibility.h"
 #include "SuiteProgram.h"
@@ -29,7 +30,6 @@ constexpr COLORREF kBodyLabelColour = RGB(61, 61, 92);
 constexpr int kBoldWeight = 700;
 constexpr int kHeaderIconSize = 48;
 constexpr int kListTextMargin = 80;
-constexpr int kSliderOverhang = 5;  // the slider reaches this far past the gauge on each side
 
 // Enabled or disabled together when the library is unusable or changes are not allowed.
 constexpr std::array<int, 16> kAllControls = {
@@ -74,7 +74,7 @@ void CopySurface(HDC hDC, HBITMAP hSurface, const CWnd& area) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, CDialog)
+BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, crvUiVista::CFrameDialog)
     ON_BN_CLICKED(IDC_DEFAULT, OnDefault)
     ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
     ON_BN_CLICKED(IDC_OK, OnOkButton)
@@ -87,27 +87,18 @@ BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, CDialog)
     ON_WM_HSCROLL()
     ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
     ON_WM_LBUTTONDOWN()
-    ON_WM_DRAWITEM()
-    ON_WM_NCCALCSIZE()
-    ON_WM_NCPAINT()
     ON_WM_PAINT()
     ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
-    ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
-    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
-CNodwellSimpleDlg::CNodwellSimpleDlg(CWnd* pParent) : CDialog(IDD_NODWELL_DIALOG, pParent) {
+CNodwellSimpleDlg::CNodwellSimpleDlg(CWnd* pParent) : CFrameDialog(IDD_NODWELL_DIALOG, pParent) {
     m_chargeGroup.SetIds(IDS_CHARGE_GROUP, IDC_CHARGE_CHECK, IDC_CHARGE_FRAME);
     m_batteryGroup.SetIds(IDS_BATTERY_GROUP, IDC_BATTERY_CHECK, IDC_BATTERY_FRAME);
     m_musicGroup.SetIds(IDS_MUSIC_GROUP, IDC_MUSIC_CHECK, IDC_MUSIC_FRAME);
 }
 
-CNodwellSimpleDlg::~CNodwellSimpleDlg() {
-    for (HICON hIcon : {m_hIcon, m_hSmallIcon, m_hHeaderIcon}) {
-        if (hIcon) ::DestroyIcon(hIcon);
-    }
-}
+CNodwellSimpleDlg::~CNodwellSimpleDlg() = default;
 
 void CNodwellSimpleDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -128,7 +119,7 @@ BOOL CNodwellSimpleDlg::OnInitDialog() {
     SetTexts();
     SetFonts();
     crvUiVista::StartupMark(L"texts and fonts");
-    m_nScale = ScaleFromHeaderPictureWidth(Width(GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect()));
+    m_nScale = crvUiVista::ScaleFromHeaderPictureWidth(Width(GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect()));
     for (CGroupCheckBox* pGroup : {&m_chargeGroup, &m_batteryGroup, &m_musicGroup}) pGroup->SetScale(m_nScale);
     SetUpFooterAndHeader();
     crvUiVista::StartupMark(L"footer and banner");
@@ -178,14 +169,15 @@ void CNodwellSimpleDlg::ProbeBattery() {
 void CNodwellSimpleDlg::SetIcons() {
     const HINSTANCE hInstance = AfxGetInstanceHandle();
     const auto load = [hInstance](int nSize) {
-        return static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(IDI_NODWELL), IMAGE_ICON, nSize, nSize, 0));
+        return OwnedIcon(
+            static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(IDI_NODWELL), IMAGE_ICON, nSize, nSize, 0)));
     };
-    m_hIcon = load(::GetSystemMetrics(SM_CXICON));
-    m_hSmallIcon = load(::GetSystemMetrics(SM_CXSMICON));
-    m_hHeaderIcon = load(kHeaderIconSize);
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
-    GetDlgItem(IDC_HEADER_PICTURE)->SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(m_hHeaderIcon));
+    m_icon = load(::GetSystemMetrics(SM_CXICON));
+    m_smallIcon = load(::GetSystemMetrics(SM_CXSMICON));
+    m_headerIcon = load(kHeaderIconSize);
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon.get()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
+    GetDlgItem(IDC_HEADER_PICTURE)->SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(m_headerIcon.get()));
 }
 
 void CNodwellSimpleDlg::SetTexts() {
@@ -361,105 +353,49 @@ void CNodwellSimpleDlg::LayOutFooterAndBackground() {
 }
 
 void CNodwellSimpleDlg::LayOutBatteryGroup() {
-    const int s = m_nScale;
-    CWnd& frameWnd = m_batteryGroup.GetFrame();
-    RECT frame = frameWnd.GetRectInParent();
-    frame.bottom = Height(GetWindowRect()) - Scaled(90, s);
-    frame.top = frame.bottom - Scaled(136, s);
-    frameWnd.MoveWindow(frame, FALSE);
-
+    CWnd& frame = m_batteryGroup.GetFrame();
     CWnd* pLabel = GetDlgItem(IDC_LIMIT_LABEL);
-    RECT label = pLabel->GetRectInParent();
-    const int nLabelHeight = Height(label);
-    label.top = frame.top + Scaled(20, s);
-    label.bottom = label.top + nLabelHeight;
-    label.left = frame.left + Scaled(19, s);
-    label.right = label.left + TextSize(*pLabel, pLabel->GetWindowText()).cx;
-    pLabel->MoveWindow(label, FALSE);
-
-    RECT value = m_limitValue.GetRectInParent();
-    const int nValueWidth = Width(value);
-    value.top = label.top;
-    value.bottom = label.bottom;
-    value.left = label.right + Scaled(16, s);
-    value.right = value.left + nValueWidth;
-    m_limitValue.MoveWindow(value, FALSE);
-
-    RECT slider = m_limitSlider.GetRectInParent();
-    const int nSliderHeight = Height(slider);
-    slider.top = frame.top + Scaled(40, s);
-    slider.bottom = slider.top + nSliderHeight;
-    slider.left = frame.left + Scaled(19, s);
-    slider.right = frame.right - Scaled(24, s);
-
     CWnd* pGauge = GetDlgItem(IDC_GAUGE);
-    RECT gauge = pGauge->GetRectInParent();
-    const int nGaugeHeight = Height(gauge);
-    gauge.top = frame.top + Scaled(70, s);
-    gauge.bottom = gauge.top + nGaugeHeight;
-    gauge.left = frame.left + Scaled(20, s);
-    gauge.right = frame.right - Scaled(24, s);
-    pGauge->MoveWindow(gauge, FALSE);
-    slider.left = gauge.left - kSliderOverhang;
-    slider.right = gauge.right + kSliderOverhang;
-    m_limitSlider.MoveWindow(slider, FALSE);
-
     CWnd* pLevel = GetDlgItem(IDC_LEVEL_VALUE);
-    RECT level = pLevel->GetRectInParent();
-    ::OffsetRect(&level, 0, frame.top + Scaled(98, s) - level.top);
-    pLevel->MoveWindow(level, FALSE);
-
-    CWnd* pText = GetDlgItem(IDC_LEVEL_LABEL);
-    RECT text = pText->GetRectInParent();
-    ::OffsetRect(&text, 0, frame.top + Scaled(115, s) - text.top);
-    text.right = text.left + TextSize(*pText, pText->GetWindowText()).cx;
-    pText->MoveWindow(text, FALSE);
+    CWnd* pLevelLabel = GetDlgItem(IDC_LEVEL_LABEL);
+    const GroupLayout::BatteryGroupControls now{
+        frame.GetRectInParent(), pLabel->GetRectInParent(), m_limitValue.GetRectInParent(),
+        m_limitSlider.GetRectInParent(), pGauge->GetRectInParent(), pLevel->GetRectInParent(),
+        pLevelLabel->GetRectInParent()};
+    const GroupLayout::TextWidths widths{TextSize(*pLabel, pLabel->GetWindowText()).cx,
+                                         TextSize(*pLevelLabel, pLevelLabel->GetWindowText()).cx};
+    const GroupLayout::BatteryGroupControls placed =
+        GroupLayout::PlaceBatteryGroup(now, Height(GetWindowRect()), widths, m_nScale);
+    frame.MoveWindow(placed.frame, FALSE);
+    pLabel->MoveWindow(placed.label, FALSE);
+    m_limitValue.MoveWindow(placed.value, FALSE);
+    pGauge->MoveWindow(placed.gauge, FALSE);
+    m_limitSlider.MoveWindow(placed.slider, FALSE);
+    pLevel->MoveWindow(placed.level, FALSE);
+    pLevelLabel->MoveWindow(placed.levelLabel, FALSE);
     m_batteryGroup.PlaceCheckBox();
 }
 
 void CNodwellSimpleDlg::LayOutChargeGroup() {
-    const int s = m_nScale;
-    CWnd& frameWnd = m_chargeGroup.GetFrame();
-    RECT frame = frameWnd.GetRectInParent();
-    frame.top = Scaled(86, s);
-    frame.bottom = frame.top + Scaled(128, s);
-    frameWnd.MoveWindow(frame, FALSE);
-
+    CWnd& frame = m_chargeGroup.GetFrame();
     CWnd* pLabel = GetDlgItem(IDC_MODE_LABEL);
-    RECT label = pLabel->GetRectInParent();
-    ::OffsetRect(&label, 0, frame.bottom - Scaled(36, s) - label.bottom);
-    pLabel->MoveWindow(label, FALSE);
-
-    RECT list = m_modeList.GetRectInParent();
-    ::OffsetRect(&list, 0, frame.bottom - Scaled(8, s) - list.bottom);
-    m_modeList.SetWindowPos(nullptr, list.left, list.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    CWnd* pDescription = GetDlgItem(IDC_CHARGE_DESCRIPTION);
-    pDescription->MoveWindow(RECT{frame.left + Scaled(132, s), frame.top + Scaled(14, s), frame.right - Scaled(3, s),
-                                  frame.top + Scaled(14 + 68, s)},
-                             FALSE);
-    const int nPictureLeft = frame.left + Scaled(33, s);
-    const int nPictureTop = frame.top + Scaled(32, s);
-    GetDlgItem(IDC_CHARGE_PICTURE)
-        ->MoveWindow(RECT{nPictureLeft, nPictureTop, nPictureLeft + Scaled(83, s), nPictureTop + Scaled(34, s)}, FALSE);
+    const GroupLayout::ChargeGroup placed = GroupLayout::PlaceChargeGroup(
+        frame.GetRectInParent(), pLabel->GetRectInParent(), m_modeList.GetRectInParent(), m_nScale);
+    frame.MoveWindow(placed.frame, FALSE);
+    pLabel->MoveWindow(placed.label, FALSE);
+    m_modeList.SetWindowPos(nullptr, placed.list.left, placed.list.top, 0, 0,
+                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetDlgItem(IDC_CHARGE_DESCRIPTION)->MoveWindow(placed.description, FALSE);
+    GetDlgItem(IDC_CHARGE_PICTURE)->MoveWindow(placed.picture, FALSE);
     m_chargeGroup.PlaceCheckBox();
 }
 
 void CNodwellSimpleDlg::LayOutMusicGroup() {
-    const int s = m_nScale;
-    CWnd& frameWnd = m_musicGroup.GetFrame();
-    RECT frame = frameWnd.GetRectInParent();
-    frame.top = Scaled(226, s);
-    frame.bottom = frame.top + Scaled(78, s);
-    frameWnd.MoveWindow(frame, FALSE);
-    GetDlgItem(IDC_MUSIC_DESCRIPTION)
-        ->MoveWindow(RECT{frame.left + Scaled(132, s), frame.top + Scaled(10, s), frame.right - Scaled(3, s),
-                          frame.top + Scaled(10 + 68, s)},
-                     FALSE);
-    const int nPictureLeft = frame.left + Scaled(33, s);
-    const int nPictureTop = frame.top + Scaled(26, s);
-    GetDlgItem(IDC_MUSIC_PICTURE)
-        ->MoveWindow(RECT{nPictureLeft, nPictureTop, nPictureLeft + Scaled(83, s), nPictureTop + Scaled(43, s)}, FALSE);
+    CWnd& frame = m_musicGroup.GetFrame();
+    const GroupLayout::MusicGroup placed = GroupLayout::PlaceMusicGroup(frame.GetRectInParent(), m_nScale);
+    frame.MoveWindow(placed.frame, FALSE);
+    GetDlgItem(IDC_MUSIC_DESCRIPTION)->MoveWindow(placed.description, FALSE);
+    GetDlgItem(IDC_MUSIC_PICTURE)->MoveWindow(placed.picture, FALSE);
     m_musicGroup.PlaceCheckBox();
 }
 
@@ -679,27 +615,13 @@ void CNodwellSimpleDlg::OnLButtonDown(UINT, POINT point) {
     Default();
 }
 
-void CNodwellSimpleDlg::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (!m_footer.DrawItem(*lpDrawItemStruct)) Default();
-}
-
-void CNodwellSimpleDlg::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
-    Default();
-    m_banner.OnNcCalcSize(lpncsp);
-}
-
-void CNodwellSimpleDlg::OnNcPaint() {
-    m_banner.OnNcPaint();
-    Default();
-}
-
 void CNodwellSimpleDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC hDC = ::BeginPaint(m_hWnd, &paint);
     if (::IsIconic(m_hWnd)) {
         const RECT client = GetClientRect();
         ::DrawIcon(hDC, (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
-                   (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_hIcon);
+                   (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon.get());
     } else {
         const int nSaved = ::SaveDC(hDC);
         // The gauge is copied over its area below; painting the background there first would flicker.
@@ -753,21 +675,11 @@ HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     }
 }
 
-LRESULT CNodwellSimpleDlg::OnSysColorChange(WPARAM, LPARAM) {
-    FollowColourScheme();
-    return 0;
-}
-
-LRESULT CNodwellSimpleDlg::OnSettingChange(WPARAM wParam, LPARAM) {
-    if (wParam == SPI_SETHIGHCONTRAST) FollowColourScheme();
-    return 0;
-}
-
 void CNodwellSimpleDlg::FollowColourScheme() {
     MakeHeaderPicture();
     MakeGroupPictures();
     PrepareGauge();
-    ColourScheme::Follow(m_hWnd);
+    CFrameDialog::FollowColourScheme();
 }
 
 void CNodwellSimpleDlg::OnDestroy() {

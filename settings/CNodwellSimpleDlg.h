@@ -4,24 +4,23 @@
 // input to the settings model and shows its results.
 #include "AccessibleControls.h"
 #include "Afx.h"
-#include "BackgroundPanel.h"
 #include "BatteryGauge.h"
+#include "CFrameDialog.h"
 #include "CGroupCheckBox.h"
 #include "CSliderCtrlEx.h"
 #include "DialogLayout.h"
 #include "EnablingRules.h"
-#include "FooterBar.h"
 #include "FooterButton.h"
 #include "GdiObject.h"
-#include "HeaderBanner.h"
 #include "ImageHelper.h"
+#include "OwnedIcon.h"
 #include "PowerSettingRegistration.h"
 #include "Scale.h"
 #include "SettingsModel.h"
 
 class SingleInstance;
 
-class CNodwellSimpleDlg : public CDialog {
+class CNodwellSimpleDlg : public crvUiVista::CFrameDialog {
 public:
     explicit CNodwellSimpleDlg(CWnd* pParent = nullptr);
     ~CNodwellSimpleDlg() override;
@@ -96,15 +95,10 @@ private:
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
     LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam);
     void OnLButtonDown(UINT nFlags, POINT point);
-    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
-    void OnNcPaint();
     void OnPaint();
     HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
-    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
-    void FollowColourScheme();
+    void FollowColourScheme() override;
 
     SettingsModel m_model;
     SingleInstance* m_pInstance = nullptr;
@@ -119,21 +113,18 @@ private:
     CSliderCtrlEx m_limitSlider;
     CStatic m_limitValue;
 
-    crvUiVista::HeaderBanner m_banner;
-    crvUiVista::FooterBar m_footer;
     crvUiVista::FooterButton m_okButton;
     crvUiVista::FooterButton m_cancelButton;
     crvUiVista::FooterButton m_applyButton;
     crvUiVista::FooterButton m_defaultButton;
     crvUiVista::FooterButton m_helpButton;
     crvUiVista::FooterButton m_fillerButton;
-    crvUiVista::BackgroundPanel m_panel;
 
     crvUiVista::GdiObject<HFONT> m_titleFont;
     crvUiVista::GdiObject<HFONT> m_boldFont;
-    HICON m_hIcon = nullptr;
-    HICON m_hSmallIcon = nullptr;
-    HICON m_hHeaderIcon = nullptr;
+    OwnedIcon m_icon;
+    OwnedIcon m_smallIcon;
+    OwnedIcon m_headerIcon;
     crvUiVista::OwnedBitmap m_headerImage;
     crvUiVista::OwnedBitmap m_chargeImage;
     crvUiVista::OwnedBitmap m_musicImage;

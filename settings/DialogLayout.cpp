@@ -1,20 +1,13 @@
 #include "DialogLayout.h"
 
-#include <algorithm>
-
 #include "Scale.h"
 
 using crvUiVista::Scaled;
 
 namespace {
-constexpr int kHeaderPictureWidthAt96 = 45;
 constexpr int kWindowWidth = 488;
 constexpr int kCaptionButtonsWidth = 8 * 22;
 }  // namespace
-
-int ScaleFromHeaderPictureWidth(int nWidthPixels) {
-    return std::max(crvUiVista::kBaseScale, nWidthPixels * crvUiVista::kBaseScale / kHeaderPictureWidthAt96);
-}
 
 SIZE LayoutWindowSize(DialogLayoutKind kind, int nScale) {
     int nHeight = 542;

@@ -1,12 +1,9 @@
 #pragma once
-// The settings dialog's measures: its scale, the window size of each layout, and the width
+// The settings dialog's measures: the window size of each layout, and the width
 // the title needs. Measures are pixels at 96 dots per inch, scaled with the dialog.
 #include <windows.h>
 
 enum class DialogLayoutKind { WithMusic, WithoutMusic, BatteryLess };
-
-// The header picture is 45 pixels wide at 96 dots per inch; never below 96.
-int ScaleFromHeaderPictureWidth(int nWidthPixels);
 
 // The window's outer size in a layout.
 SIZE LayoutWindowSize(DialogLayoutKind kind, int nScale);

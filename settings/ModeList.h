@@ -6,16 +6,14 @@
 #include <optional>
 #include <vector>
 
+#include "ModeNameVersion.h"
+
 struct ModeEntry {
     int nCode;     // 1 to 6
     UINT nTextId;  // the label's string id
 };
 
 inline constexpr int kDefaultStoredMode = 4;
-
-// The family of mode names for a capable-modes mask: 1 (numbered modes), 2 (typical and
-// alternate), 3 (auto and typical) or 4 (auto and 2 A).
-int ModeNameVersion(DWORD dwCapableModes);
 
 // Highest code first, so that the first entry is the family's default mode.
 std::vector<ModeEntry> BuildModeList(DWORD dwCapableModes, int nModeNameVersion);

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "ModeNameVersion.h"
 #include "StyleSheetChoice.h"
 
 namespace {
@@ -94,7 +95,7 @@ bool ModeQuery::SelectAndCopyStyleSheet() {
         case TableRead::Empty: return true;
         case TableRead::Found: break;
     }
-    const wchar_t* styleSheet = ChooseStyleSheet(modeBits, m_bMusicSupported);
+    const wchar_t* styleSheet = ChooseStyleSheet(ModeNameVersion(modeBits), m_bMusicSupported);
     if (!styleSheet) {
         m_nStatus = 0;
         return true;

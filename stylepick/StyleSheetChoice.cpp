@@ -1,10 +1,10 @@
 #include "StyleSheetChoice.h"
 
-const wchar_t* ChooseStyleSheet(uint32_t modeBits, bool bMusicSupported) {
-    // Bit 0 carries no family.
-    const uint32_t bits = modeBits & 0xFE;
-    if (bits & (0x02 | 0x04)) return nullptr;
-    if (bits & 0x40) return bMusicSupported ? L"Apple2A_SM.css" : L"Apple2A.css";
-    if (bits & 0x20) return bMusicSupported ? L"Alternate_SM.css" : L"Alternate.css";
-    return bMusicSupported ? L"Typical_SM.css" : L"Typical.css";
+const wchar_t* ChooseStyleSheet(int nModeNameVersion, bool bMusicSupported) {
+    switch (nModeNameVersion) {
+        case 1: return nullptr;
+        case 4: return bMusicSupported ? L"Apple2A_SM.css" : L"Apple2A.css";
+        case 3: return bMusicSupported ? L"Alternate_SM.css" : L"Alternate.css";
+        default: return bMusicSupported ? L"Typical_SM.css" : L"Typical.css";
+    }
 }

@@ -12,26 +12,9 @@
 
 namespace {
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleTopLevel(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The program's own window: visible and owned by no other.
 HWND ProcessWindow(DWORD processId) {
-    Search search{processId, nullptr};
-    EnumWindows(FindVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return testsupport::FindProcessWindow(processId, [](HWND window) { return !GetWindow(window, GW_OWNER); });
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
-    const wchar_t* className;
+    const std::function<bool(HWND)>& matches;
     bool bHiddenToo;
     HWND found;
 };
@@ -24,21 +24,34 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     auto& search = *reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (owner == search.processId && (search.bHiddenToo || IsWindowVisible(window)) && lstrcmpW(name, search.className) == 0) {
+    if (owner == search.processId && (search.bHiddenToo || IsWindowVisible(window)) && search.matches(window)) {
         search.found = window;
         return FALSE;
     }
     return TRUE;
 }
 
+bool HasClass(HWND window, const wchar_t* className) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return lstrcmpW(name, className) == 0;
+}
+
 }  // namespace
 
-HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool bHiddenToo) {
-    WindowSearch search{processId, className, bHiddenToo, nullptr};
+HWND FindProcessWindow(DWORD processId, const std::function<bool(HWND)>& matches, bool bHiddenToo) {
+    WindowSearch search{processId, matches, bHiddenToo, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool bHiddenToo) {
+    return FindProcessWindow(
+        processId, [className](HWND window) { return HasClass(window, className); }, bHiddenToo);
+}
+
+bool IsMessageBox(HWND window) {
+    return HasClass(window, L"#32770") && GetDlgItem(window, kMessageBoxTextId) != nullptr;
 }
 
 }  // namespace testsupport

@@ -24,6 +24,11 @@ std::wstring WindowText(HWND hWnd) {
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(FooterButton, CWnd)
+    ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+END_MESSAGE_MAP()
+
 int FooterButtonHeight(int nScale) {
     const ButtonSet& buttons = GetButtonSet();
     const OwnedBitmap normal = LoadBitmapResource(buttons.hModule, buttons.nNormalId);
@@ -118,22 +123,20 @@ void FooterButton::DrawCaption(HDC hDC, const RECT& rcItem, UINT nItemState) con
     ::SetBkMode(hDC, previousMode);
 }
 
-LRESULT FooterButton::OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled) {
+void FooterButton::OnMouseMove(UINT, POINT) {
     if (!m_bHover) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
         ::TrackMouseEvent(&track);
         m_bHover = true;
         Invalidate(TRUE);
     }
-    bHandled = FALSE;
-    return 0;
+    Default();
 }
 
-LRESULT FooterButton::OnMouseLeave(UINT, WPARAM, LPARAM, BOOL& bHandled) {
+LRESULT FooterButton::OnMouseLeave(WPARAM, LPARAM) {
     m_bHover = false;
     Invalidate(TRUE);
-    bHandled = FALSE;
-    return 0;
+    return Default();
 }
 
 }  // namespace crvUiVista

@@ -3,14 +3,14 @@
 // while the mouse is over it, pressed while it is held down.
 #include <windows.h>
 
-#include "CWindowImpl.h"
+#include "CWnd.h"
+#include "MessageMap.h"
 
 namespace crvUiVista {
 
-class FooterButton : public CWindowImpl<FooterButton> {
+class FooterButton : public CWnd {
 public:
     FooterButton() = default;
-    ~FooterButton() override = default;
 
     // Subclasses an existing push button, makes it owner-drawn and gives it the height of the
     // normal bitmap at nScale dots per inch; false when the button cannot be subclassed.
@@ -23,23 +23,21 @@ public:
     // True when the request was this button's.
     bool Draw(const DRAWITEMSTRUCT& item) const;
 
-    BEGIN_MSG_MAP(FooterButton)
-        MESSAGE_HANDLER(WM_MOUSEMOVE, OnMouseMove)
-        MESSAGE_HANDLER(WM_MOUSELEAVE, OnMouseLeave)
-    END_MSG_MAP()
-
 protected:
     // The caption, centred on one line; white while pressed, olive grey while disabled.
     virtual void DrawCaption(HDC hDC, const RECT& rcItem, UINT nItemState) const;
 
 private:
-    LRESULT OnMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled);
-    LRESULT OnMouseLeave(UINT, WPARAM, LPARAM, BOOL& bHandled);
+    // Both pass the message on to the button's own handling.
+    void OnMouseMove(UINT nFlags, POINT point);
+    LRESULT OnMouseLeave(WPARAM, LPARAM);
     UINT FaceId(UINT nItemState) const;
     void DrawFace(HDC hDC, const RECT& rcItem, UINT nFaceId) const;
 
     bool m_bHover = false;
     int m_nScale = 96;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // The normal face's height at nScale, or 0 when the bitmap cannot be loaded.

@@ -13,6 +13,7 @@
 
 #include "AgentProcess.h"
 #include "PoilEntry.h"
+#include "SingleInstance.h"
 #include "StandInProgram.h"
 #include "SuiteFolders.h"
 #include "TestUsbDevice.h"
@@ -187,10 +188,10 @@ TEST_F(AgentArrival, NothingStartsWhileTheSettingsOrTheInformationProgramRuns) {
         const wchar_t* mutexName;
         const wchar_t* security;
     } programs[] = {
-        {L"Global\\Nodwell", nullptr},
-        {L"Local\\NodwellInfo", nullptr},
+        {kSettingsProgramInstance.szMutex, nullptr},
+        {kInfoProgramInstance.szMutex, nullptr},
         // Another user's settings program: its mutex exists, but this user may not open it.
-        {L"Global\\Nodwell", L"D:(D;;GA;;;WD)"},
+        {kSettingsProgramInstance.szMutex, L"D:(D;;GA;;;WD)"},
     };
     for (const auto& p : programs) {
         const HeldMutex running(p.mutexName, p.security);

@@ -14,12 +14,6 @@ namespace {
 
 constexpr DWORD kMessageTimeoutMs = 15000;
 
-JOBOBJECT_BASIC_ACCOUNTING_INFORMATION Accounting(HANDLE job) {
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
-    QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof(info), nullptr);
-    return info;
-}
-
 }  // namespace
 
 HWND FindAgentFrame(DWORD processId) {
@@ -34,41 +28,21 @@ std::wstring AgentProcess::CommandLine(const std::wstring& arguments) {
     return arguments.empty() ? program : program + L" " + arguments;
 }
 
-AgentProcess::AgentProcess()
-    : m_hJob(CreateJobObjectW(nullptr, nullptr)), m_hProcess(testsupport::StartProgram(CommandLine())) {
-    // The agent starts nothing before its first notification, so joining now misses nothing.
-    if (!m_hJob.IsValid() || !AssignProcessToJobObject(m_hJob.Get(), m_hProcess.Get())) {
-        TerminateProcess(m_hProcess.Get(), 1);
-        throw std::runtime_error("cannot put the agent in a job");
-    }
+// The agent starts nothing before its first notification, so the job misses nothing.
+AgentProcess::AgentProcess() : m_process(CommandLine()) {
     // The frame can be found while it is still being created; once the agent waits in its
     // message loop, its view and its registrations are in place.
-    WaitForInputIdle(m_hProcess.Get(), 10000);
-    const DWORD processId = GetProcessId(m_hProcess.Get());
+    WaitForInputIdle(m_process.Process(), 10000);
+    const DWORD processId = m_process.ProcessId();
     if (!testsupport::WaitUntil([&] { return (m_hFrame = FindAgentFrame(processId)) != nullptr || !IsRunning(); })) {
-        TerminateProcess(m_hProcess.Get(), 1);
         throw std::runtime_error("the agent's frame did not appear");
     }
 }
 
+// Programs it started end on their own; the job waits for them so that their files can go.
 AgentProcess::~AgentProcess() {
     if (IsRunning()) PostMessageW(m_hFrame, WM_SYSCOMMAND, SC_CLOSE, 0);
-    if (!WaitForEnd(10000)) TerminateProcess(m_hProcess.Get(), 1);
-    // Programs it started end on their own; wait for them so that their files can go.
-    testsupport::WaitUntil([&] { return ProgramsRunning() == 0; });
-}
-
-bool AgentProcess::IsRunning() const { return WaitForSingleObject(m_hProcess.Get(), 0) == WAIT_TIMEOUT; }
-
-bool AgentProcess::WaitForEnd(DWORD timeoutMs) const {
-    return WaitForSingleObject(m_hProcess.Get(), timeoutMs) == WAIT_OBJECT_0;
-}
-
-DWORD AgentProcess::ProgramsStarted() const { return Accounting(m_hJob.Get()).TotalProcesses - 1; }
-
-DWORD AgentProcess::ProgramsRunning() const {
-    const auto info = Accounting(m_hJob.Get());
-    return info.ActiveProcesses - (IsRunning() ? 1 : 0);
+    WaitForEnd(10000);
 }
 
 void AgentProcess::SendBroadcast(WPARAM event, const void* broadcast) const {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "KernelHandle.h"
+#include "JobProcess.h"
 
 class AgentProcess {
 public:
@@ -21,12 +21,12 @@ public:
     AgentProcess& operator=(const AgentProcess&) = delete;
 
     HWND Frame() const { return m_hFrame; }
-    bool IsRunning() const;
-    bool WaitForEnd(DWORD timeoutMs) const;
+    bool IsRunning() const { return m_process.IsRunning(); }
+    bool WaitForEnd(DWORD timeoutMs) const { return m_process.WaitForEnd(timeoutMs); }
 
     // Programs the agent has started so far, and how many of them still run.
-    DWORD ProgramsStarted() const;
-    DWORD ProgramsRunning() const;
+    DWORD ProgramsStarted() const { return m_process.ProgramsStarted(); }
+    DWORD ProgramsRunning() const { return m_process.ProgramsRunning(); }
 
     // The system's notifications, delivered synchronously: when these return, the agent has
     // handled them, and anything it started has been created.
@@ -35,8 +35,7 @@ public:
     void SendSessionChange(WPARAM code) const;
 
 private:
-    KernelHandle m_hJob;
-    KernelHandle m_hProcess;
+    testsupport::JobProcess m_process;
     HWND m_hFrame = nullptr;
 };
 

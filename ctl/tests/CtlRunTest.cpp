@@ -5,10 +5,12 @@
 #include <map>
 #include <thread>
 
+#include "ApplyLock.h"
 #include "CtlExitCode.h"
 #include "CtlCommandLine.h"
 #include "CtlTestSupport.h"
 #include "FlatJson.h"
+#include "SingleInstance.h"
 
 namespace {
 
@@ -140,7 +142,7 @@ TEST_F(CtlTest, EveryFailureHasItsExitCodeAndSaysWhatChanged) {
 }
 
 TEST_F(CtlTest, RefusesToChangeWhileTheSettingsProgramRunsButWaitsForAnotherCtl) {
-    HANDLE hSettingsProgram = ::CreateMutexW(nullptr, FALSE, L"Global\\Nodwell");
+    HANDLE hSettingsProgram = ::CreateMutexW(nullptr, FALSE, kSettingsProgramInstance.szMutex);
     ASSERT_NE(nullptr, hSettingsProgram);
     EXPECT_EQ(ctl::kExitSettingsOpen, Run({L"set", L"--charge", L"on"}));
     EXPECT_EQ(ctl::kExitSettingsOpen, Run({L"defaults"}));
@@ -155,8 +157,8 @@ TEST_F(CtlTest, RefusesToChangeWhileTheSettingsProgramRunsButWaitsForAnotherCtl)
     HANDLE hHeld = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE hLetGo = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::thread otherCtl([&] {
-        HANDLE hLock = ::CreateMutexW(nullptr, TRUE, L"Global\\NodwellCtl");
-        HANDLE hSettings = ::CreateMutexW(nullptr, FALSE, L"Global\\Nodwell");
+        HANDLE hLock = ::CreateMutexW(nullptr, TRUE, ctl::kApplyLockMutex);
+        HANDLE hSettings = ::CreateMutexW(nullptr, FALSE, kSettingsProgramInstance.szMutex);
         ::SetEvent(hHeld);
         ::WaitForSingleObject(hLetGo, INFINITE);
         ::CloseHandle(hSettings);

@@ -1,9 +1,5 @@
 #include "DialogScale.h"
 
-#include <algorithm>
-
-int ScaleFromPictureWidth(int nPictureWidth) { return std::max(96, nPictureWidth * 96 / 45); }
-
 RECT PlaceHeaderPicture(const RECT& rcPicture) {
     RECT rc = rcPicture;
     const int nWidth = rc.right - rc.left;

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "DontShowChoice.h"
+#include "NodwellSettingsKey.h"
 #include "RegistrySnapshot.h"
 
 namespace {
 
 class DontShowChoice : public testing::Test {
 protected:
-    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
 };
 
 }  // namespace
@@ -28,8 +29,8 @@ TEST_F(DontShowChoice, CheckedStopsTheAgentFirstThenMarksBothValues) {
 
 TEST_F(DontShowChoice, UncheckedWritesOnlyDontShowInfoAndLeavesDontRunSrvAlone) {
     for (const DWORD dwHeld : {0u, 1u}) {
-        m_settings.Set(L"DontRunSrv", dwHeld);
-        m_settings.Set(L"DontShowInfo", 1);
+        m_settings.SetDword(L"DontRunSrv", dwHeld);
+        m_settings.SetDword(L"DontShowInfo", 1);
         bool bStopped = false;
         SaveDontShowChoice(false, [&] { bStopped = true; });
         EXPECT_FALSE(bStopped);
@@ -47,9 +48,9 @@ TEST_F(DontShowChoice, StoredChoiceReadsNonZeroAsCheckedAndAnythingUnreadableAsN
     } cases[] = {{"missing", std::nullopt, false}, {"0", 0, false}, {"1", 1, true}, {"7", 7, true}};
     for (const auto& c : cases) {
         if (c.stored) {
-            m_settings.Set(L"DontShowInfo", *c.stored);
+            m_settings.SetDword(L"DontShowInfo", *c.stored);
         } else {
-            m_settings.Remove(L"DontShowInfo");
+            m_settings.Delete(L"DontShowInfo");
         }
         EXPECT_EQ(c.bChecked, ReadDontShowChoice()) << c.what;
     }

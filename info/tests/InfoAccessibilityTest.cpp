@@ -7,8 +7,10 @@
 
 #include "AccessibleReading.h"
 #include "CNodwellInfoDlg.h"
+#include "NodwellSettingsKey.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
+#include "SimulatedMachineKey.h"
 
 namespace {
 
@@ -45,8 +47,8 @@ protected:
         dialog.DoModal();
     }
 
-    RegistrySnapshot m_machine{L"Software\\Corvane\\NodwellSim"};
-    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    SimulatedMachineKey m_machine;
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
 };
 
 }  // namespace
@@ -73,7 +75,7 @@ TEST_F(InfoAccessibility, EveryControlSaysWhatItShowsInEachMode) {
     };
     for (const auto& table : tables) {
         // The box comes checked in setup mode only: the stored choice presets it.
-        m_settings.Set(L"DontShowInfo", table.bSetupMode ? 1 : 0);
+        m_settings.SetDword(L"DontShowInfo", table.bSetupMode ? 1 : 0);
         Run(table.bSetupMode, [&](CShownInfoDlg& dialog) {
             for (const AccessibleRow& row : table.rows) {
                 EXPECT_EQ(row, ReadAccessible(dialog, row.nId)) << table.bSetupMode;

@@ -15,9 +15,11 @@
 #include "HighContrastScheme.h"
 #include "HtmlResourceText.h"
 #include "LanguageModule.h"
+#include "NodwellSettingsKey.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
 #include "ScriptedBrowser.h"
+#include "SimulatedMachineKey.h"
 #include "SuiteFolders.h"
 
 namespace {
@@ -67,7 +69,7 @@ RECT RectInDialog(HWND hChild) {
 
 class InfoDialog : public testing::Test {
 protected:
-    void SetUp() override { m_machine.Set(L"CapableModes", 0x18); }
+    void SetUp() override { m_machine.SetDword(L"CapableModes", 0x18); }
 
     INT_PTR Run(bool bSetupMode, const std::function<void(CScriptedInfoDlg&)>& script) {
         CScriptedInfoDlg dialog;
@@ -80,8 +82,8 @@ protected:
         return result;
     }
 
-    RegistrySnapshot m_machine{L"Software\\Corvane\\NodwellSim"};
-    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    SimulatedMachineKey m_machine;
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
     int m_nModeNameVer = 0;
     int m_nScale = 0;
 };
@@ -217,8 +219,8 @@ TEST_F(InfoDialog, ClosingPathsSaveTheChoiceExceptTheCloseBox) {
         {"system menu close", false, WM_SYSCOMMAND, SC_CLOSE, false, IDCANCEL, std::nullopt},
     };
     for (const auto& c : cases) {
-        m_settings.Remove(L"DontShowInfo");
-        m_settings.Set(L"DontRunSrv", 7);
+        m_settings.Delete(L"DontShowInfo");
+        m_settings.SetDword(L"DontRunSrv", 7);
         ScriptedBrowser engine({ScriptedBrowser::Failure::None, true, true});
         const INT_PTR result = Run(c.bSetupMode, [&](CScriptedInfoDlg& d) {
             PostMessageW(c.bToChild ? d.Item(IDC_DONT_SHOW) : d.m_hWnd, c.message, c.wParam, 0);
@@ -233,7 +235,7 @@ TEST_F(InfoDialog, ClosingPathsSaveTheChoiceExceptTheCloseBox) {
 
 TEST_F(InfoDialog, StoredChoicePresetsTheBoxAndTheCloseBoxKeepsItUnsaved) {
     for (const DWORD dwStored : {0u, 1u}) {
-        m_settings.Set(L"DontShowInfo", dwStored);
+        m_settings.SetDword(L"DontShowInfo", dwStored);
         int nChecked = -1;
         Run(true, [&](CScriptedInfoDlg& d) {
             nChecked = static_cast<int>(SendMessageW(d.Item(IDC_DONT_SHOW), BM_GETCHECK, 0, 0));
@@ -264,15 +266,15 @@ TEST_F(InfoDialog, F1OpensNothingAndTheDialogStaysUsable) {
 }
 
 TEST_F(InfoDialog, ModeNameVersionComesFromTheLibraryInSetupModeAndFromTheStoreInNormalMode) {
-    m_machine.Set(L"CapableModes", 0x40);
-    m_settings.Set(L"ModeNameVer", 1);
+    m_machine.SetDword(L"CapableModes", 0x40);
+    m_settings.SetDword(L"ModeNameVer", 1);
     const auto close = [](CScriptedInfoDlg& d) { d.PostMessage(WM_CLOSE); };
     Run(false, close);
     EXPECT_EQ(1, m_nModeNameVer) << "stored version wins in normal mode";
     Run(true, close);
     EXPECT_EQ(4, m_nModeNameVer);
     EXPECT_EQ(std::optional<DWORD>(4), m_settings.Get(L"ModeNameVer"));
-    m_machine.Set(L"Fail_GetCapableModes", 3);
+    m_machine.SetDword(L"Fail_GetCapableModes", 3);
     Run(true, close);
     EXPECT_EQ(2, m_nModeNameVer);
     EXPECT_EQ(std::optional<DWORD>(2), m_settings.Get(L"ModeNameVer"));
@@ -330,7 +332,7 @@ TEST_F(InfoDialog, PageOfTheVersionAndLanguageIsWrittenWhenItsDocumentComesEvenL
         {"version 2, German, the document after 3 s", 0x18, hGerman, 150, 3000},
     };
     for (const auto& c : cases) {
-        m_machine.Set(L"CapableModes", c.dwMask);
+        m_machine.SetDword(L"CapableModes", c.dwMask);
         AfxSetResourceHandle(c.hTexts);
         ScriptedBrowser engine({ScriptedBrowser::Failure::None, c.dwDocumentAfterMs == 0, true});
         std::vector<std::wstring> callsAtOpen;

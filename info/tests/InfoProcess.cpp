@@ -11,42 +11,23 @@ std::wstring InfoProcess::CommandLine(const std::wstring& arguments) {
     return arguments.empty() ? program : program + L" " + arguments;
 }
 
-InfoProcess::InfoProcess(const std::wstring& commandLine)
-    : m_hJob(CreateJobObjectW(nullptr, nullptr)), m_hProcess(testsupport::StartProgram(commandLine)) {
-    // The program starts nothing before a user's action, so joining now misses nothing.
-    AssignProcessToJobObject(m_hJob, m_hProcess);
-    const DWORD processId = GetProcessId(m_hProcess);
+// The program starts nothing before a user's action, so the job misses nothing.
+InfoProcess::InfoProcess(const std::wstring& commandLine) : m_process(commandLine) {
+    const DWORD processId = m_process.ProcessId();
     // The dialog is visible only once its initialisation is over.
     if (!testsupport::WaitUntil([&] { return (m_hDialog = testsupport::FindProcessWindow(processId, L"#32770")) != nullptr; },
                                 20000)) {
-        TerminateProcess(m_hProcess, 1);
-        CloseHandle(m_hProcess);
-        CloseHandle(m_hJob);
         throw std::runtime_error("the information dialog did not appear");
     }
 }
 
+// What the program started is waited for by the job.
 InfoProcess::~InfoProcess() {
     if (!WaitForEnd(0)) {
         PostMessageW(m_hDialog, WM_CLOSE, 0, 0);
-        if (!WaitForEnd(10000)) TerminateProcess(m_hProcess, 1);
+        WaitForEnd(10000);
     }
-    WaitForAllToEnd();
-    CloseHandle(m_hProcess);
-    CloseHandle(m_hJob);
 }
-
-bool InfoProcess::WaitForAllToEnd(DWORD timeoutMs) const {
-    return testsupport::WaitUntil(
-        [&] {
-            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
-            QueryInformationJobObject(m_hJob, JobObjectBasicAccountingInformation, &info, sizeof(info), nullptr);
-            return info.ActiveProcesses == 0;
-        },
-        timeoutMs);
-}
-
-bool InfoProcess::WaitForEnd(DWORD timeoutMs) const { return WaitForSingleObject(m_hProcess, timeoutMs) == WAIT_OBJECT_0; }
 
 std::wstring InfoProcess::Caption() const {
     wchar_t text[256] = {};

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "JobProcess.h"
+
 class InfoProcess {
 public:
     // The installed program's quoted path followed by the arguments.
@@ -20,10 +22,10 @@ public:
 
     HWND Dialog() const { return m_hDialog; }
     HWND Item(int nId) const { return GetDlgItem(m_hDialog, nId); }
-    HANDLE Process() const { return m_hProcess; }
-    bool WaitForEnd(DWORD timeoutMs = 10000) const;
+    HANDLE Process() const { return m_process.Process(); }
+    bool WaitForEnd(DWORD timeoutMs = 10000) const { return m_process.WaitForEnd(timeoutMs); }
     // Waits until the program and everything it started have ended.
-    bool WaitForAllToEnd(DWORD timeoutMs = 10000) const;
+    bool WaitForAllToEnd(DWORD timeoutMs = 10000) const { return m_process.WaitForAllToEnd(timeoutMs); }
     std::wstring Caption() const;
 
     void Click(int nId) const;
@@ -31,7 +33,6 @@ public:
     void PressKey(WORD wKey, int nChildId) const;
 
 private:
-    HANDLE m_hJob = nullptr;
-    HANDLE m_hProcess = nullptr;
+    testsupport::JobProcess m_process;
     HWND m_hDialog = nullptr;
 };

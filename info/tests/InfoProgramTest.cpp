@@ -10,9 +10,12 @@
 
 #include "InfoProcess.h"
 #include "InstalledStandIn.h"
+#include "NodwellSettingsKey.h"
 #include "ProcessRunner.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
+#include "SimulatedMachineKey.h"
+#include "SingleInstance.h"
 #include "SuiteFolders.h"
 #include "Waiting.h"
 
@@ -21,14 +24,14 @@ namespace {
 class InfoProgram : public testing::Test {
 protected:
     void SetUp() override {
-        m_machine.Set(L"CapableModes", 0x18);
+        m_machine.SetDword(L"CapableModes", 0x18);
         m_log = m_scratch / L"starts.txt";
         SetEnvironmentVariableW(L"NODWELL_TEST_LAUNCH_LOG", m_log.c_str());
     }
     void TearDown() override { SetEnvironmentVariableW(L"NODWELL_TEST_LAUNCH_LOG", nullptr); }
 
-    RegistrySnapshot m_machine{L"Software\\Corvane\\NodwellSim"};
-    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    SimulatedMachineKey m_machine;
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
     testsupport::ScratchFolder m_scratch;
     std::filesystem::path m_log;
 };
@@ -107,7 +110,7 @@ TEST_F(InfoProgram, TheLanguageAskedForIsShownThenTheUsersThenEnglish) {
 
 TEST_F(InfoProgram, SecondStartEndsAtOnceAndRaisesTheFirstWindow) {
     InfoProcess first(InfoProcess::CommandLine(L"/setup"));
-    EXPECT_TRUE(MutexExists(L"Local\\NodwellInfo"));
+    EXPECT_TRUE(MutexExists(kInfoProgramInstance.szMutex));
     HWND other = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                  nullptr, nullptr);
     SetForegroundWindow(other);
@@ -119,7 +122,7 @@ TEST_F(InfoProgram, SecondStartEndsAtOnceAndRaisesTheFirstWindow) {
     DestroyWindow(other);
     PostMessageW(first.Dialog(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(first.WaitForEnd());
-    EXPECT_FALSE(MutexExists(L"Local\\NodwellInfo"));
+    EXPECT_FALSE(MutexExists(kInfoProgramInstance.szMutex));
 }
 
 TEST_F(InfoProgram, ClosingPathsStartTheAgentStopAndTheSettingsProgramQuotedAndSaveTheChoice) {
@@ -149,8 +152,8 @@ TEST_F(InfoProgram, ClosingPathsStartTheAgentStopAndTheSettingsProgramQuotedAndS
         {"setup, checked, close box", true, true, Action::CloseBox, {}, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
-        m_settings.Remove(L"DontShowInfo");
-        m_settings.Remove(L"DontRunSrv");
+        m_settings.Delete(L"DontShowInfo");
+        m_settings.Delete(L"DontRunSrv");
         std::filesystem::remove(m_log);
         InfoProcess info(InfoProcess::CommandLine(c.bSetup ? L"/setup" : L""));
         info.Check(c.bChecked);

@@ -1,4 +1,4 @@
-// Scale and picture placement, the text-size keeping, and the command lines of the programs
+// Header picture placement, the text-size keeping, and the command lines of the programs
 // the dialog starts.
 #include <gtest/gtest.h>
 
@@ -6,14 +6,6 @@
 
 #include "DialogScale.h"
 #include "TextSizeKeeper.h"
-
-TEST(DialogScale, PictureWidthGivesTheScaleNeverBelow96AndTruncated) {
-    const struct {
-        int nWidth;
-        int nScale;
-    } cases[] = {{45, 96}, {30, 96}, {0, 96}, {56, 119}, {57, 121}, {67, 142}, {68, 145}, {90, 192}};
-    for (const auto& c : cases) EXPECT_EQ(c.nScale, ScaleFromPictureWidth(c.nWidth)) << c.nWidth;
-}
 
 TEST(DialogScale, HeaderPictureBecomesSquareAndAtLeast48) {
     const struct {

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "AgentProcess.h"
+#include "NodwellSettingsKey.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
+#include "SimulatedMachineKey.h"
 #include "SuiteFolders.h"
 #include "TestUsbDevice.h"
 #include "Waiting.h"
@@ -53,11 +55,11 @@ TEST(WholeChain, FlashDriveOpensInformationSetupNowOpensSettingsAndOkAppliesTheM
     if (!std::filesystem::exists(folder / L"NodwellSrv.exe") || !std::filesystem::exists(folder / L"Nodwell.exe")) {
         GTEST_SKIP() << "the agent and the settings program are not both installed";
     }
-    RegistrySnapshot machine(L"Software\\Corvane\\NodwellSim");
-    RegistrySnapshot settings(L"Software\\Corvane\\Nodwell");
+    SimulatedMachineKey machine;
+    testsupport::RegistrySnapshot settings(NodwellSettingsKey::kPath);
     const testsupport::ScratchFolder scratch;
     const auto callLog = scratch / L"calls.txt";
-    machine.Set(L"CapableModes", 0x18);
+    machine.SetDword(L"CapableModes", 0x18);
     machine.SetString(L"CallLog", callLog.wstring());
     const TestUsbDevice flashDrive(L"VID_1234&PID_5678", L"INFOCHAIN1", TestUsbDevice::HardwareIdsOf(L"VID_1234&PID_5678"),
                                    {L"USB\\Class_08&SubClass_06&Prot_50"});

@@ -12,34 +12,17 @@
 
 namespace {
 
-struct Search {
-    DWORD dwProcessId;
-    bool bMessageBox;
-    HWND hFound;
-};
-
-// A message box is a dialog with the static text 0xFFFF; the program's window is not.
-BOOL CALLBACK FindWindowOf(HWND hWnd, LPARAM lParam) {
-    auto* pSearch = reinterpret_cast<Search*>(lParam);
-    DWORD dwProcessId = 0;
-    GetWindowThreadProcessId(hWnd, &dwProcessId);
-    const bool bBox = GetDlgItem(hWnd, 0xFFFF) != nullptr;
-    if (dwProcessId == pSearch->dwProcessId && IsWindowVisible(hWnd) && bBox == pSearch->bMessageBox) {
-        pSearch->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The message box, or the program's window, which is not one.
 HWND WaitForWindow(DWORD dwProcessId, bool bMessageBox) {
-    Search search{dwProcessId, bMessageBox, nullptr};
+    HWND hFound = nullptr;
     testsupport::WaitUntil(
         [&] {
-            EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-            return search.hFound != nullptr;
+            hFound = testsupport::FindProcessWindow(
+                dwProcessId, [&](HWND hWnd) { return testsupport::IsMessageBox(hWnd) == bMessageBox; });
+            return hFound != nullptr;
         },
         20000);
-    return search.hFound;
+    return hFound;
 }
 
 void Settle(HWND hWnd) {

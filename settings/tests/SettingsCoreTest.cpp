@@ -9,6 +9,7 @@
 #include "DialogLayout.h"
 #include "EnablingRules.h"
 #include "GaugeGeometry.h"
+#include "GroupLayout.h"
 #include "ModeList.h"
 #include "PowerStatusSource.h"
 
@@ -55,18 +56,16 @@ TEST(SettingsCommandLine, OptionsAreReadUpToTheFirstEmptyOne) {
 TEST(ModeList, MaskGivesTheFamilyTheLabelsAndTheirOrder) {
     struct Case {
         DWORD mask;
-        int version;
         std::vector<int> codes;
         std::vector<std::wstring> labels;
     };
-    for (const Case& c : {Case{0x1E, 1, {4, 3, 2, 1}, {L"Mode4 (default)", L"Mode3", L"Mode2", L"Mode1"}},
-                          Case{0x18, 2, {4, 3}, {L"Typical Mode (default)", L"Alternate Mode"}},
-                          Case{0x58, 4, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
-                          Case{0x40, 4, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
-                          Case{0x30, 3, {5, 4}, {L"Auto Mode(Default)", L"Typical Mode (default)"}},
-                          Case{0x24, 1, {5, 2}, {L"Alternate Mode", L"Mode2"}},
-                          Case{0x00, 2, {}, {}}}) {
-        EXPECT_EQ(c.version, ModeNameVersion(c.mask)) << std::hex << c.mask;
+    for (const Case& c : {Case{0x1E, {4, 3, 2, 1}, {L"Mode4 (default)", L"Mode3", L"Mode2", L"Mode1"}},
+                          Case{0x18, {4, 3}, {L"Typical Mode (default)", L"Alternate Mode"}},
+                          Case{0x58, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
+                          Case{0x40, {5, 6}, {L"Auto Mode(Default)", L"2.0A Mode"}},
+                          Case{0x30, {5, 4}, {L"Auto Mode(Default)", L"Typical Mode (default)"}},
+                          Case{0x24, {5, 2}, {L"Alternate Mode", L"Mode2"}},
+                          Case{0x00, {}, {}}}) {
         const std::vector<ModeEntry> entries = BuildModeList(c.mask, ModeNameVersion(c.mask));
         EXPECT_EQ(c.codes, Codes(entries)) << std::hex << c.mask;
         EXPECT_EQ(c.labels, Labels(entries)) << std::hex << c.mask;
@@ -158,15 +157,40 @@ TEST(DialogLayout, LayoutsAndScale) {
         EXPECT_EQ(c.width96 * 3 / 2, at144.cx);
         EXPECT_EQ(c.height96 * 3 / 2, at144.cy);
     }
-    // The header picture is 45 pixels wide at 96 dpi; narrower never scales below 96.
-    EXPECT_EQ(96, ScaleFromHeaderPictureWidth(45));
-    EXPECT_EQ(96, ScaleFromHeaderPictureWidth(30));
-    EXPECT_EQ(96, ScaleFromHeaderPictureWidth(0));
-    // At 144 dpi the picture comes out 67 or 68 pixels wide, depending on the font's rounding.
-    EXPECT_EQ(142, ScaleFromHeaderPictureWidth(67));
-    EXPECT_EQ(145, ScaleFromHeaderPictureWidth(68));
     EXPECT_EQ(130 + 176, TitleWindowWidth(130, 96));
     EXPECT_EQ(130 + 264, TitleWindowWidth(130, 144));
+}
+
+TEST(GroupLayout, GroupsAndTheirControlsLieAtTheirScaledOffsets) {
+    const auto same = [](const RECT& expected, const RECT& actual) {
+        return ::EqualRect(&expected, &actual) ? testing::AssertionSuccess()
+                                               : testing::AssertionFailure()
+                                                     << actual.left << "," << actual.top << "," << actual.right << ","
+                                                     << actual.bottom;
+    };
+    const RECT frame{12, 0, 476, 10};
+    // Sums are scaled whole, 3 * 1.5 rounds down: each rectangle at 144 dpi shows it.
+    const GroupLayout::ChargeGroup charge = GroupLayout::PlaceChargeGroup(frame, {24, 0, 200, 13}, {24, 0, 162, 21}, 144);
+    EXPECT_TRUE(same({12, 129, 476, 321}, charge.frame));
+    EXPECT_TRUE(same({24, 254, 200, 267}, charge.label));
+    EXPECT_TRUE(same({24, 288, 162, 309}, charge.list));
+    EXPECT_TRUE(same({210, 150, 472, 252}, charge.description));
+    EXPECT_TRUE(same({61, 177, 185, 228}, charge.picture));
+    const GroupLayout::MusicGroup music = GroupLayout::PlaceMusicGroup(frame, 144);
+    EXPECT_TRUE(same({12, 339, 476, 456}, music.frame));
+    EXPECT_TRUE(same({210, 354, 472, 456}, music.description));
+    EXPECT_TRUE(same({61, 378, 185, 442}, music.picture));
+    // The battery group hangs from the window's bottom; the slider reaches 5 pixels past the gauge.
+    const GroupLayout::BatteryGroupControls now{frame,          {0, 0, 10, 13}, {0, 0, 24, 20},    {0, 0, 10, 30},
+                                                {0, 0, 10, 22}, {300, 0, 340, 13}, {40, 0, 80, 13}};
+    const GroupLayout::BatteryGroupControls battery = GroupLayout::PlaceBatteryGroup(now, 542, {150, 90}, 96);
+    EXPECT_TRUE(same({12, 316, 476, 452}, battery.frame));
+    EXPECT_TRUE(same({31, 336, 181, 349}, battery.label));
+    EXPECT_TRUE(same({197, 336, 221, 349}, battery.value));
+    EXPECT_TRUE(same({32, 386, 452, 408}, battery.gauge));
+    EXPECT_TRUE(same({27, 356, 457, 386}, battery.slider));
+    EXPECT_TRUE(same({300, 414, 340, 427}, battery.level));
+    EXPECT_TRUE(same({40, 431, 130, 444}, battery.levelLabel));
 }
 
 TEST(GaugeGeometry, GaugeLinesUpWithTheSliderAndRepaintsOnlyTheDraggedStrip) {

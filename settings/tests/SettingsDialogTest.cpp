@@ -21,6 +21,7 @@
 #include "ScriptedDialog.h"
 #include "SettingsTestSupport.h"
 #include "UiResourceTable.h"
+#include "Waiting.h"
 #include "resource.h"
 
 namespace {
@@ -55,40 +56,20 @@ public:
     }
 
 private:
-    struct Search {
-        DWORD dwProcessId;
-        HWND hFound;
-    };
-    static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam) {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        DWORD dwProcessId = 0;
-        ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-        wchar_t szClass[16] = {};
-        ::GetClassNameW(hWnd, szClass, 16);
-        // A message box is the dialog that has a static text with the id 0xFFFF.
-        if (dwProcessId == pSearch->dwProcessId && std::wstring(szClass) == L"#32770" && ::IsWindowVisible(hWnd) &&
-            ::GetDlgItem(hWnd, 0xFFFF)) {
-            pSearch->hFound = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
     void Run() {
         while (!m_bStop) {
-            Search search{::GetCurrentProcessId(), nullptr};
-            ::EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
-            if (search.hFound) {
+            if (const HWND hBox = testsupport::FindProcessWindow(::GetCurrentProcessId(), testsupport::IsMessageBox)) {
                 wchar_t szText[512] = {};
                 wchar_t szCaption[128] = {};
-                ::GetDlgItemTextW(search.hFound, 0xFFFF, szText, 512);
-                ::GetWindowTextW(search.hFound, szCaption, 128);
+                ::GetDlgItemTextW(hBox, testsupport::kMessageBoxTextId, szText, 512);
+                ::GetWindowTextW(hBox, szCaption, 128);
                 {
                     std::lock_guard<std::mutex> lock(m_mutex);
                     m_seen.push_back(std::wstring(szCaption) + L": " + szText);
                 }
-                ::PostMessageW(search.hFound, WM_COMMAND, IDOK, 0);
+                ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
                 // Wait until the box is gone before looking for another.
-                for (int i = 0; i < 200 && ::IsWindow(search.hFound); ++i) ::Sleep(10);
+                for (int i = 0; i < 200 && ::IsWindow(hBox); ++i) ::Sleep(10);
             }
             ::Sleep(10);
         }

@@ -10,6 +10,7 @@
 #include "ProcessRunner.h"
 #include "RunningSettings.h"
 #include "SettingsTestSupport.h"
+#include "SingleInstance.h"
 #include "Waiting.h"
 #include "resource.h"
 
@@ -237,8 +238,8 @@ TEST_F(SettingsEndToEndTest, MutexNoOneMayOpenGivesMessage504AndTheProgramEnds) 
     ::InitializeAcl(&acl, sizeof(acl), ACL_REVISION);
     ::SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE);
     SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
-    const std::unique_ptr<void, decltype(&::CloseHandle)> mutex(::CreateMutexW(&attributes, FALSE, L"Global\\Nodwell"),
-                                                                &::CloseHandle);
+    const std::unique_ptr<void, decltype(&::CloseHandle)> mutex(
+        ::CreateMutexW(&attributes, FALSE, kSettingsProgramInstance.szMutex), &::CloseHandle);
     ASSERT_NE(nullptr, mutex.get());
     ASSERT_NE(static_cast<DWORD>(ERROR_ALREADY_EXISTS), ::GetLastError());
 

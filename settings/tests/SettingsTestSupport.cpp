@@ -5,13 +5,11 @@
 
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\Corvane\\Nodwell";
 constexpr wchar_t kAcpiEnumKey[] = L"SYSTEM\\CurrentControlSet\\Enum\\ACPI\\";
 constexpr wchar_t kNotifyName[] = L"WLB_USBSleepChargeWindow";
 constexpr wchar_t kDecoyClass[] = L"WLB_USBSleepChargeDecoy";
 constexpr UINT kHandledMarker = WM_APP + 1;
 constexpr DWORD kReceiverTimeoutMs = 10000;
-constexpr const wchar_t* kSettingsValues[] = {L"Mode", L"ModeNameVer", L"DontShowInfo"};
 
 bool HklmKeyExists(const wchar_t* szPath) {
     HKEY hKey = nullptr;
@@ -35,38 +33,23 @@ void SetAcpiBatteryKey(const std::wstring& path, bool bPresent) {
 
 }  // namespace
 
-SettingsKeyGuard::SettingsKeyGuard() {
-    for (const wchar_t* szName : kSettingsValues) {
-        m_saved.emplace_back(szName, Read(szName));
-        Remove(szName);
-    }
-}
-
-SettingsKeyGuard::~SettingsKeyGuard() {
-    for (const auto& [szName, value] : m_saved) {
-        if (value) {
-            Write(szName, *value);
-        } else {
-            Remove(szName);
-        }
-    }
-}
-
 std::optional<DWORD> SettingsKeyGuard::Read(const wchar_t* szName) {
     DWORD dwValue = 0;
     DWORD cbValue = sizeof(dwValue);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, szName, RRF_RT_REG_DWORD, nullptr, &dwValue, &cbValue) !=
-        ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, szName, RRF_RT_REG_DWORD, nullptr, &dwValue,
+                     &cbValue) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return dwValue;
 }
 
 void SettingsKeyGuard::Write(const wchar_t* szName, DWORD dwValue) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, szName, REG_DWORD, &dwValue, sizeof(dwValue));
+    RegSetKeyValueW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, szName, REG_DWORD, &dwValue, sizeof(dwValue));
 }
 
-void SettingsKeyGuard::Remove(const wchar_t* szName) { RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, szName); }
+void SettingsKeyGuard::Remove(const wchar_t* szName) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, szName);
+}
 
 AcpiBatteryKey::AcpiBatteryKey(bool bPresent, const wchar_t* szDevice)
     : m_path(std::wstring(kAcpiEnumKey) + szDevice), m_bExisted(HklmKeyExists(m_path.c_str())) {

@@ -10,23 +10,20 @@
 #include <thread>
 #include <vector>
 
+#include "NodwellSettingsKey.h"
+#include "RegistrySnapshot.h"
 #include "SimulatedMachineKey.h"
 #include "SuiteFolders.h"
 
-// "Mode", "ModeNameVer" and "DontShowInfo": saved and removed at the start, put back at the end.
+// The settings key emptied for a test and put back as it was at the end.
 class SettingsKeyGuard {
 public:
-    SettingsKeyGuard();
-    ~SettingsKeyGuard();
-    SettingsKeyGuard(const SettingsKeyGuard&) = delete;
-    SettingsKeyGuard& operator=(const SettingsKeyGuard&) = delete;
-
     static std::optional<DWORD> Read(const wchar_t* szName);
     static void Write(const wchar_t* szName, DWORD dwValue);
     static void Remove(const wchar_t* szName);
 
 private:
-    std::vector<std::pair<const wchar_t*, std::optional<DWORD>>> m_saved;
+    testsupport::RegistrySnapshot m_key{NodwellSettingsKey::kPath};
 };
 
 // An ACPI battery key (of either device) that tells the program the machine has a battery.

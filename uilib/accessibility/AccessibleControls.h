@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CAccessibleControl.h"
+#include "WindowSubclass.h"
 
 namespace crvUiVista {
 
@@ -27,6 +28,9 @@ private:
         CAccessibleControl::Describe describe;
     };
     static LRESULT CALLBACK AccessibleWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    // What each answering control says; the description goes when its owner does while another
+    // procedure in front keeps this one in the chain.
+    static ChainedWindows<const CAccessibleControl::Describe*>& ChainedControls();
 
     std::vector<std::unique_ptr<Control>> m_controls;
 };

@@ -1,16 +1,9 @@
-#include "ModeNameVersion.h"
+#include "InfoModeNameVersion.h"
 
+#include "ModeNameVersion.h"
 #include "NodwellLib.h"
 #include "NodwellSettingsKey.h"
 #include "Resource.h"
-
-int ModeNameVersionFromMask(DWORD dwCapableModes) {
-    const DWORD lowByte = dwCapableModes & 0xFF;
-    if (lowByte & 0x06) return 1;
-    if (lowByte & 0x40) return 4;
-    if (lowByte & 0x20) return 3;
-    return 2;
-}
 
 std::optional<DWORD> QueryCapableModes(HWND hWnd) {
     if (NWLB_InitializeDll(hWnd) != 0) return std::nullopt;
@@ -22,7 +15,7 @@ std::optional<DWORD> QueryCapableModes(HWND hWnd) {
 }
 
 int DetermineModeNameVersion(std::optional<DWORD> capableModes, bool bSetupMode) {
-    int nVersion = capableModes ? ModeNameVersionFromMask(*capableModes) : 2;
+    int nVersion = capableModes ? ModeNameVersion(*capableModes) : 2;
     if (bSetupMode) {
         NodwellSettingsKey::Write({{L"ModeNameVer", static_cast<DWORD>(nVersion)}});
     } else if (const auto stored = NodwellSettingsKey::Read(L"ModeNameVer")) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-// The header picture area is 45 pixels wide at 96 dots per inch.
-constexpr int kScaleProbeWidth = 45;
 constexpr int kHeaderHeight = 74;
 constexpr int kFooterHeight = 37;
 constexpr int kWindowWidth = 488;
@@ -22,19 +20,16 @@ bool IsHeaderControl(int nId) { return nId == IDC_HEADER_PICTURE || nId == IDC_H
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
+BEGIN_MESSAGE_MAP(CGalleryDlg, crvUiVista::CFrameDialog)
     ON_WM_PAINT()
     ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_NCCALCSIZE()
-    ON_WM_NCPAINT()
     ON_BN_CLICKED(IDC_CHARGE_CHECK, OnChargeClicked)
     ON_BN_CLICKED(IDC_BATTERY_CHECK, OnBatteryClicked)
     ON_BN_CLICKED(IDC_OK, OnOkClicked)
     ON_BN_CLICKED(IDC_CANCEL, OnCancelClicked)
 END_MESSAGE_MAP()
 
-CGalleryDlg::CGalleryDlg() : CDialog(IDD_NODWELL_DIALOG) {
+CGalleryDlg::CGalleryDlg() : CFrameDialog(IDD_NODWELL_DIALOG) {
     m_chargeGroup.SetIds(IDS_CHARGE_GROUP, IDC_CHARGE_CHECK, IDC_CHARGE_FRAME);
     m_batteryGroup.SetIds(IDS_BATTERY_GROUP, IDC_BATTERY_CHECK, IDC_BATTERY_FRAME);
 }
@@ -49,7 +44,7 @@ void CGalleryDlg::DoDataExchange(CDataExchange* pDX) {
 
 int CGalleryDlg::ComputeScale() const {
     const RECT probe = GetDlgItem(IDC_HEADER_PICTURE)->GetWindowRect();
-    return std::max<int>(crvUiVista::kBaseScale, (probe.right - probe.left) * crvUiVista::kBaseScale / kScaleProbeWidth);
+    return crvUiVista::ScaleFromHeaderPictureWidth(probe.right - probe.left);
 }
 
 int CGalleryDlg::Scaled(int nPixelsAt96) const { return crvUiVista::Scaled(nPixelsAt96, m_nScale); }
@@ -177,20 +172,6 @@ HBRUSH CGalleryDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
     }
     ::SetBkMode(hDC, TRANSPARENT);
     return IsHeaderControl(pWnd->GetDlgCtrlID()) ? m_panel.GetHeaderBrush() : m_panel.GetBodyBrush();
-}
-
-void CGalleryDlg::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (!m_footer.DrawItem(*lpDrawItemStruct)) Default();
-}
-
-void CGalleryDlg::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
-    Default();
-    m_banner.OnNcCalcSize(lpncsp);
-}
-
-void CGalleryDlg::OnNcPaint() {
-    m_banner.OnNcPaint();
-    Default();
 }
 
 void CGalleryDlg::OnChargeClicked() {

@@ -4,9 +4,6 @@
 
 #include <optional>
 
-// 1 when mode 1 or 2 is offered; otherwise 4 for mode 6, 3 for mode 5, else 2.
-int ModeNameVersionFromMask(DWORD dwCapableModes);
-
 // The capable-modes mask from the feature library (initialised and finalised around the
 // question), or nothing when the library fails.
 std::optional<DWORD> QueryCapableModes(HWND hWnd);

@@ -3,48 +3,42 @@
 // real registry keys, saved before and put back after each test.
 #include <gtest/gtest.h>
 
-#include "ModeNameVersion.h"
+#include "InfoModeNameVersion.h"
 #include "NodwellSettingsKey.h"
 #include "RegistrySnapshot.h"
 #include "Resource.h"
+#include "SimulatedMachineKey.h"
 
 namespace {
 
 class ModeNameVersion : public testing::Test {
 protected:
-    RegistrySnapshot m_machine{L"Software\\Corvane\\NodwellSim"};
-    RegistrySnapshot m_settings{L"Software\\Corvane\\Nodwell"};
+    SimulatedMachineKey m_machine;
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
 };
 
 }  // namespace
 
-TEST_F(ModeNameVersion, CapableModesPickTheVersionAndThePage) {
+TEST_F(ModeNameVersion, VersionPicksThePage) {
     const struct {
-        DWORD dwMask;
         int nVersion;
         UINT nPage;
-    } cases[] = {
-        {0x02, 1, 137}, {0x04, 1, 137}, {0x7E, 1, 137}, {0x40, 4, 150}, {0x60, 4, 150},
-        {0x20, 3, 150}, {0x18, 2, 150}, {0, 2, 150},    {0x100, 2, 150}, {0x1002, 1, 137},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.nVersion, ModeNameVersionFromMask(c.dwMask)) << std::hex << c.dwMask;
-        EXPECT_EQ(c.nPage, InformationPageFor(ModeNameVersionFromMask(c.dwMask))) << std::hex << c.dwMask;
-    }
+    } cases[] = {{1, 137}, {2, 150}, {3, 150}, {4, 150}};
+    for (const auto& c : cases) EXPECT_EQ(c.nPage, InformationPageFor(c.nVersion)) << c.nVersion;
 }
 
 TEST_F(ModeNameVersion, LibraryIsAskedAndFailuresGiveNothing) {
-    m_machine.Set(L"CapableModes", 0x40);
+    m_machine.SetDword(L"CapableModes", 0x40);
     EXPECT_EQ(std::optional<DWORD>(0x40), QueryCapableModes(nullptr));
     for (const wchar_t* failing : {L"Fail_InitializeDll", L"Fail_GetCapableModes"}) {
-        m_machine.Set(failing, 5);
+        m_machine.SetDword(failing, 5);
         EXPECT_FALSE(QueryCapableModes(nullptr).has_value()) << std::wstring_view(failing).size();
-        m_machine.Remove(failing);
+        m_machine.Delete(failing);
     }
 }
 
 TEST_F(ModeNameVersion, SetupModeAlwaysStoresTheComputedVersion) {
-    m_settings.Set(L"ModeNameVer", 1);
+    m_settings.SetDword(L"ModeNameVer", 1);
     EXPECT_EQ(4, DetermineModeNameVersion(0x40, true));
     EXPECT_EQ(std::optional<DWORD>(4), NodwellSettingsKey::Read(L"ModeNameVer"));
     // A failing library still rewrites it, with 2.
@@ -53,11 +47,11 @@ TEST_F(ModeNameVersion, SetupModeAlwaysStoresTheComputedVersion) {
 }
 
 TEST_F(ModeNameVersion, NormalModeTakesTheStoredVersionOverTheHardwareAndWritesNothing) {
-    m_settings.Set(L"ModeNameVer", 1);
+    m_settings.SetDword(L"ModeNameVer", 1);
     EXPECT_EQ(1, DetermineModeNameVersion(0x40, false));
-    m_settings.Set(L"ModeNameVer", 7);
+    m_settings.SetDword(L"ModeNameVer", 7);
     EXPECT_EQ(7, DetermineModeNameVersion(0x02, false)) << "a stored value is used unchanged";
-    m_settings.Remove(L"ModeNameVer");
+    m_settings.Delete(L"ModeNameVer");
     EXPECT_EQ(3, DetermineModeNameVersion(0x20, false));
     EXPECT_FALSE(NodwellSettingsKey::Read(L"ModeNameVer").has_value());
     m_settings.SetBinary(L"ModeNameVer", {1, 0, 0, 0, 0, 0, 0, 0});

@@ -1,5 +1,5 @@
 #pragma once
-// Owner of one open registry key, with the typed reads and writes the simulated machine needs.
+// Owner of one open registry key, with typed reads and writes.
 #include <windows.h>
 
 #include <optional>
@@ -12,11 +12,14 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
-    // Opens an existing key for reading; when it is missing, reads find nothing.
-    LONG OpenForReading(HKEY hRoot, const wchar_t* szPath);
+    // Opens an existing key; samDesired may carry a registry-view flag. When it is missing,
+    // reads find nothing.
+    LONG Open(HKEY hRoot, const wchar_t* szPath, REGSAM samDesired);
     // Opens the key for writing, creating it when it is missing.
     LONG OpenForWriting(HKEY hRoot, const wchar_t* szPath);
 
+    // Whatever its type and data.
+    bool HasValue(const std::wstring& strName) const;
     // A value of the wrong type counts as missing.
     std::optional<DWORD> ReadDword(const std::wstring& strName) const;
     std::optional<std::wstring> ReadString(const std::wstring& strName) const;

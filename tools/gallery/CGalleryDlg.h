@@ -3,15 +3,13 @@
 #include <array>
 
 #include "Afx.h"
-#include "BackgroundPanel.h"
+#include "CFrameDialog.h"
 #include "CGroupCheckBox.h"
 #include "CSliderCtrlEx.h"
-#include "FooterBar.h"
 #include "FooterButton.h"
 #include "GdiObject.h"
-#include "HeaderBanner.h"
 
-class CGalleryDlg : public CDialog {
+class CGalleryDlg : public crvUiVista::CFrameDialog {
 public:
     CGalleryDlg();
 
@@ -32,9 +30,6 @@ private:
 
     void OnPaint();
     HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
-    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
-    void OnNcPaint();
     void OnChargeClicked();
     void OnBatteryClicked();
     void OnOkClicked() { EndDialog(IDOK); }
@@ -46,9 +41,6 @@ private:
     CComboBox m_modeList;
     CSliderCtrlEx m_limitSlider;
     crvUiVista::GdiObject<HFONT> m_boldFont;
-    crvUiVista::HeaderBanner m_banner;
-    crvUiVista::BackgroundPanel m_panel;
-    crvUiVista::FooterBar m_footer;
     // Default, Help, filler, OK, Cancel, Apply.
     std::array<crvUiVista::FooterButton, 6> m_buttons;
 

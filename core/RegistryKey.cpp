@@ -2,15 +2,19 @@
 
 #include <vector>
 
-LONG RegistryKey::OpenForReading(HKEY hRoot, const wchar_t* szPath) {
+LONG RegistryKey::Open(HKEY hRoot, const wchar_t* szPath, REGSAM samDesired) {
     Close();
-    return RegOpenKeyExW(hRoot, szPath, 0, KEY_QUERY_VALUE, &m_hKey);
+    return RegOpenKeyExW(hRoot, szPath, 0, samDesired, &m_hKey);
 }
 
 LONG RegistryKey::OpenForWriting(HKEY hRoot, const wchar_t* szPath) {
     Close();
     return RegCreateKeyExW(hRoot, szPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                            &m_hKey, nullptr);
+}
+
+bool RegistryKey::HasValue(const std::wstring& strName) const {
+    return m_hKey && RegQueryValueExW(m_hKey, strName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 std::optional<DWORD> RegistryKey::ReadDword(const std::wstring& strName) const {

@@ -1,6 +1,6 @@
 #pragma once
-// Owner of one kernel object handle (mutex, process, thread). Null and INVALID_HANDLE_VALUE
-// both mean that no handle is held.
+// Owner of one kernel object handle (mutex, file mapping, process, thread, file). Null and
+// INVALID_HANDLE_VALUE both mean that no handle is held.
 #include <windows.h>
 
 class KernelHandle {

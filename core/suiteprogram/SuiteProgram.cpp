@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "KernelHandle.h"
+
 namespace {
 
 constexpr wchar_t kSuiteFolder[] = L"\\Corvane\\Corvane Vezuv Uvodoza\\";
@@ -52,8 +54,8 @@ bool StartSuiteProgram(const std::wstring& strProgram, const std::wstring& strAr
                           &process)) {
         return false;
     }
-    ::CloseHandle(process.hThread);
-    if (bWait) WaitAnsweringSentMessages(process.hProcess);
-    ::CloseHandle(process.hProcess);
+    const KernelHandle thread(process.hThread);
+    const KernelHandle started(process.hProcess);
+    if (bWait) WaitAnsweringSentMessages(started.Get());
     return true;
 }
