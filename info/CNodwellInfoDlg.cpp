@@ -38,9 +38,7 @@ bool IsHeaderControl(int nId) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CNodwellInfoDlg, crvUiVista::CFrameDialog)
-    ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
-    ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_BUTTON_CANCEL, OnBnClickedCancel)
     ON_BN_CLICKED(IDC_BUTTON_OK, OnBnClickedOk)
     ON_BN_CLICKED(IDC_BUTTON_SETUP_NOW, OnBnClickedSetupNow)
@@ -161,32 +159,10 @@ void CNodwellInfoDlg::LayoutPanels() {
     m_panel.SetRects(rcClient, rcBody);
 }
 
-void CNodwellInfoDlg::OnPaint() {
-    PAINTSTRUCT ps{};
-    HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    if (::IsIconic(m_hWnd)) {
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC));
-        const RECT rc = GetClientRect();
-        const int x = (rc.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-        const int y = (rc.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-        ::DrawIcon(hDC, x, y, m_hIcon);
-    } else {
-        m_panel.Paint(hDC);
-    }
-    ::EndPaint(m_hWnd, &ps);
-    crvUiVista::StartupMark(L"dialog painted");
-}
-
 HCURSOR CNodwellInfoDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
-HBRUSH CNodwellInfoDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
-    const auto hBrush = reinterpret_cast<HBRUSH>(Default());
-    ::SetBkMode(hDC, TRANSPARENT);
-    if (nCtlColor == CTLCOLOR_STATIC && pWnd && IsHeaderControl(pWnd->GetDlgCtrlID())) {
-        if (crvUiVista::ColourScheme::IsHighContrast()) ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
-        return m_panel.GetHeaderBrush();
-    }
-    return hBrush;
+crvUiVista::CFrameDialog::ControlPlace CNodwellInfoDlg::PlaceOf(int nId) const {
+    return IsHeaderControl(nId) ? ControlPlace::Header : ControlPlace::System;
 }
 
 void CNodwellInfoDlg::SaveDontShowChoice() {

@@ -37,13 +37,12 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    void OnPaint();
     HCURSOR OnQueryDragIcon();
-    HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
     void OnBnClickedCancel();
     void OnBnClickedOk();
     void OnBnClickedSetupNow();
     LRESULT OnHelpInfo(WPARAM, LPARAM);
+    ControlPlace PlaceOf(int nId) const override;
     void FollowColourScheme() override;
 
     void ApplyTexts();

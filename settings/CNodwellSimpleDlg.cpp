@@ -26,7 +26,6 @@ using crvUiVista::SelectionScope;
 
 namespace {
 
-constexpr COLORREF kBodyLabelColour = RGB(61, 61, 92);
 constexpr int kBoldWeight = 700;
 constexpr int kHeaderIconSize = 48;
 constexpr int kListTextMargin = 80;
@@ -87,8 +86,6 @@ BEGIN_MESSAGE_MAP(CNodwellSimpleDlg, crvUiVista::CFrameDialog)
     ON_WM_HSCROLL()
     ON_MESSAGE(WM_POWERBROADCAST, OnPowerBroadcast)
     ON_WM_LBUTTONDOWN()
-    ON_WM_PAINT()
-    ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -615,49 +612,30 @@ void CNodwellSimpleDlg::OnLButtonDown(UINT, POINT point) {
     Default();
 }
 
-void CNodwellSimpleDlg::OnPaint() {
-    PAINTSTRUCT paint{};
-    HDC hDC = ::BeginPaint(m_hWnd, &paint);
-    if (::IsIconic(m_hWnd)) {
-        const RECT client = GetClientRect();
-        ::DrawIcon(hDC, (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
-                   (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon.get());
-    } else {
-        const int nSaved = ::SaveDC(hDC);
-        // The gauge is copied over its area below; painting the background there first would flicker.
-        if (m_bBatteryPresent) {
-            const RECT area = m_gauge.GetArea();
-            ::ExcludeClipRect(hDC, area.left, area.top, area.right, area.bottom);
-        }
-        m_panel.Paint(hDC);
-        ::RestoreDC(hDC, nSaved);
-        CopySurface(hDC, m_headerImage.get(), *GetDlgItem(IDC_HEADER_PICTURE));
-        CopySurface(hDC, m_chargeImage.get(), *GetDlgItem(IDC_CHARGE_PICTURE));
-        CopySurface(hDC, m_musicImage.get(), *GetDlgItem(IDC_MUSIC_PICTURE));
-        if (m_bBatteryPresent) m_gauge.Paint(hDC);
-    }
-    ::EndPaint(m_hWnd, &paint);
-    crvUiVista::StartupMark(L"dialog painted");
+RECT CNodwellSimpleDlg::OpaqueArea() const {
+    // The gauge is copied over its area; painting the background there first would flicker.
+    return m_bBatteryPresent ? m_gauge.GetArea() : RECT{};
 }
 
-HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
-    ::SetBkMode(hDC, TRANSPARENT);
-    if (nCtlColor != CTLCOLOR_STATIC) return reinterpret_cast<HBRUSH>(Default());
-    // In high contrast every text takes the text colour of the area it stands on.
-    const bool bHighContrast = ColourScheme::IsHighContrast();
-    switch (pWnd ? pWnd->GetDlgCtrlID() : 0) {
+void CNodwellSimpleDlg::PaintContent(HDC hDC) {
+    CopySurface(hDC, m_headerImage.get(), *GetDlgItem(IDC_HEADER_PICTURE));
+    CopySurface(hDC, m_chargeImage.get(), *GetDlgItem(IDC_CHARGE_PICTURE));
+    CopySurface(hDC, m_musicImage.get(), *GetDlgItem(IDC_MUSIC_PICTURE));
+    if (m_bBatteryPresent) m_gauge.Paint(hDC);
+}
+
+crvUiVista::CFrameDialog::ControlPlace CNodwellSimpleDlg::PlaceOf(int nId) const {
+    switch (nId) {
         case IDC_HEADER_PICTURE:
         case IDC_HEADER_TITLE:
         case IDC_HEADER_DESCRIPTION:
-            if (bHighContrast) ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
-            return m_panel.GetHeaderBrush();
+            return ControlPlace::Header;
         case IDC_MODE_LABEL:
         case IDC_LIMIT_LABEL:
         case IDC_LEVEL_LABEL:
         case IDC_CHARGE_DESCRIPTION:
         case IDC_MUSIC_DESCRIPTION:
-            ::SetTextColor(hDC, ColourScheme::Pick(kBodyLabelColour, COLOR_WINDOWTEXT));
-            return m_panel.GetBodyBrush();
+            return ControlPlace::BodyLabel;
         case IDC_CHARGE_FRAME:
         case IDC_CHARGE_CHECK:
         case IDC_BATTERY_FRAME:
@@ -667,11 +645,10 @@ HBRUSH CNodwellSimpleDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
         case IDC_LEVEL_VALUE:
         case IDC_MUSIC_FRAME:
         case IDC_MUSIC_CHECK:
-            if (bHighContrast) ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
-            return m_panel.GetBodyBrush();
+            return ControlPlace::Body;
         default:
-            // Picture areas show what the dialog paints under them.
-            return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+            // The picture areas.
+            return ControlPlace::Picture;
     }
 }
 

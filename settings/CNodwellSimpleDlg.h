@@ -95,9 +95,10 @@ private:
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
     LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam);
     void OnLButtonDown(UINT nFlags, POINT point);
-    void OnPaint();
-    HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
+    RECT OpaqueArea() const override;
+    void PaintContent(HDC hDC) override;
+    ControlPlace PlaceOf(int nId) const override;
     void FollowColourScheme() override;
 
     SettingsModel m_model;

@@ -21,8 +21,6 @@ bool IsHeaderControl(int nId) { return nId == IDC_HEADER_PICTURE || nId == IDC_H
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, crvUiVista::CFrameDialog)
-    ON_WM_PAINT()
-    ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_CHARGE_CHECK, OnChargeClicked)
     ON_BN_CLICKED(IDC_BATTERY_CHECK, OnBatteryClicked)
     ON_BN_CLICKED(IDC_OK, OnOkClicked)
@@ -156,22 +154,14 @@ void CGalleryDlg::OnLimitMoved(void* pUser, int nPos, int, int, int, bool) {
     static_cast<CGalleryDlg*>(pUser)->SetDlgItemText(IDC_LIMIT_VALUE, std::to_wstring(nPos) + L"%");
 }
 
-void CGalleryDlg::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC hDC = ::BeginPaint(m_hWnd, &paint);
-    m_panel.Paint(hDC);
+void CGalleryDlg::PaintContent(HDC hDC) {
     const RECT picture = GetDlgItem(IDC_HEADER_PICTURE)->GetRectInParent();
     crvUiVista::DrawResourceBitmap(hDC, picture, AfxGetInstanceHandle(), IDB_HEADER,
                                    Gdiplus::InterpolationModeHighQualityBilinear);
-    ::EndPaint(m_hWnd, &paint);
 }
 
-HBRUSH CGalleryDlg::OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor != CTLCOLOR_STATIC && nCtlColor != CTLCOLOR_BTN) {
-        return reinterpret_cast<HBRUSH>(Default());
-    }
-    ::SetBkMode(hDC, TRANSPARENT);
-    return IsHeaderControl(pWnd->GetDlgCtrlID()) ? m_panel.GetHeaderBrush() : m_panel.GetBodyBrush();
+crvUiVista::CFrameDialog::ControlPlace CGalleryDlg::PlaceOf(int nId) const {
+    return IsHeaderControl(nId) ? ControlPlace::Header : ControlPlace::Body;
 }
 
 void CGalleryDlg::OnChargeClicked() {

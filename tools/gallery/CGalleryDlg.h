@@ -28,8 +28,8 @@ private:
     static void OnLimitMoved(void* pUser, int nPos, int nPrevPos, int nThumbOffset, int nPrevThumbOffset,
                              bool bDragging);
 
-    void OnPaint();
-    HBRUSH OnCtlColor(HDC hDC, CWnd* pWnd, UINT nCtlColor);
+    void PaintContent(HDC hDC) override;
+    ControlPlace PlaceOf(int nId) const override;
     void OnChargeClicked();
     void OnBatteryClicked();
     void OnOkClicked() { EndDialog(IDOK); }
