@@ -25,6 +25,9 @@ public:
     std::optional<std::wstring> ReadString(const std::wstring& strName) const;
     LONG WriteDword(const std::wstring& strName, DWORD dwValue) const;
 
+    // For a read the typed ones do not cover; null when no key is open.
+    HKEY Get() const { return m_hKey; }
+
 private:
     void Close();
 

@@ -1,6 +1,7 @@
 #include "SavedModeValue.h"
 
 #include "NodwellSettingsKey.h"
+#include "RegistryKey.h"
 #include "SettingsStore.h"
 
 namespace ctl {
@@ -9,24 +10,21 @@ constexpr wchar_t kMode[] = L"Mode";
 }  // namespace
 
 SavedModeValue::SavedModeValue() {
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS) {
-        return;
-    }
+    RegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, KEY_QUERY_VALUE) != ERROR_SUCCESS) return;
     Stored stored{REG_NONE, {}};
     DWORD cbData = 0;
     // Sized first, then read; a value that grows in between is read again.
-    LSTATUS status = ::RegQueryValueExW(hKey, kMode, nullptr, &stored.dwType, nullptr, &cbData);
+    LSTATUS status = ::RegQueryValueExW(key.Get(), kMode, nullptr, &stored.dwType, nullptr, &cbData);
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
         stored.data.resize(cbData);
-        status = ::RegQueryValueExW(hKey, kMode, nullptr, &stored.dwType, stored.data.data(), &cbData);
+        status = ::RegQueryValueExW(key.Get(), kMode, nullptr, &stored.dwType, stored.data.data(), &cbData);
         if (status == ERROR_SUCCESS) {
             stored.data.resize(cbData);
             m_stored = std::move(stored);
             break;
         }
     }
-    ::RegCloseKey(hKey);
 }
 
 void SavedModeValue::PutBack() const {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "KernelHandle.h"
 #include "ProcessRunner.h"
 #include "SimulatedPwrio.h"
 #include "SuiteFolderAside.h"
@@ -51,13 +52,13 @@ int wmain(int argc, wchar_t** argv) {
     const auto& folder = aside.Folder();
 
     testsupport::SimulatedPwrio driver;
-    const HANDLE process = testsupport::StartProgram(testsupport::Quoted(argv[2]));
-    const DWORD processId = GetProcessId(process);
+    const KernelHandle process(testsupport::StartProgram(testsupport::Quoted(argv[2])));
+    const DWORD processId = GetProcessId(process.Get());
     HWND setup = nullptr;
     bool walked = testsupport::WaitUntil([&] { return (setup = testsupport::FindProcessWindow(processId, L"#32770")); },
                                          20000) &&
                   testsupport::WaitUntil([&] { return Page(setup) != nullptr; }, 5000);
-    WaitForInputIdle(process, 5000);
+    WaitForInputIdle(process.Get(), 5000);
     walked = walked && Snap(setup, out / L"setup-welcome.bmp");
     walked = walked && Next(setup, 10000);
     // The progress page stays, with its details, until Next is pressed.
@@ -66,15 +67,13 @@ int wmain(int argc, wchar_t** argv) {
              Snap(setup, out / L"setup-progress.bmp");
     walked = walked && Next(setup, 10000) && Snap(setup, out / L"setup-finish.bmp");
     if (walked) PostMessageW(setup, WM_COMMAND, MAKEWPARAM(kNextButton, BN_CLICKED), 0);
-    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
-    CloseHandle(process);
+    if (WaitForSingleObject(process.Get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process.Get(), 1);
 
     const auto uninstaller = folder / L"Uninstall.exe";
     if (std::filesystem::exists(uninstaller)) {
-        const HANDLE uninstall = testsupport::StartProgram(testsupport::Quoted(uninstaller.wstring()) + L" /S _?=" +
-                                                           folder.wstring());
-        WaitForSingleObject(uninstall, 60000);
-        CloseHandle(uninstall);
+        const KernelHandle uninstall(
+            testsupport::StartProgram(testsupport::Quoted(uninstaller.wstring()) + L" /S _?=" + folder.wstring()));
+        WaitForSingleObject(uninstall.Get(), 60000);
     }
     return walked ? 0 : 1;
 }

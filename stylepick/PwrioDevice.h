@@ -2,6 +2,7 @@
 // The one narrow way to the hardware-access device: open it, exchange a request block, close it.
 #include <windows.h>
 
+#include "KernelHandle.h"
 #include "PwrioRequest.h"
 
 namespace pwrio {
@@ -27,17 +28,12 @@ public:
 // The device as the system provides it.
 class Device final : public IDevice {
 public:
-    Device() = default;
-    ~Device() override { Close(); }
-    Device(const Device&) = delete;
-    Device& operator=(const Device&) = delete;
-
     bool Open() override;
     bool Transfer(RequestBlock& block, DWORD& cbReturned) override;
     void Close() override;
 
 private:
-    HANDLE m_hDevice = INVALID_HANDLE_VALUE;
+    KernelHandle m_device;
 };
 
 }  // namespace pwrio

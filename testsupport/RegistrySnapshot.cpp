@@ -2,15 +2,15 @@
 
 #include <stdexcept>
 
+#include "RegistryKey.h"
+
 namespace testsupport {
 
 namespace {
 
 bool KeyExists(const std::wstring& strPath) {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, strPath.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return false;
-    RegCloseKey(hKey);
-    return true;
+    RegistryKey key;
+    return key.Open(HKEY_CURRENT_USER, strPath.c_str(), KEY_READ) == ERROR_SUCCESS;
 }
 
 void Check(LONG status, const char* what) {

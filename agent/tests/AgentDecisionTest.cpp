@@ -8,6 +8,7 @@
 #include "AgentSettings.h"
 #include "DeviceInterfaceName.h"
 #include "InformationLauncher.h"
+#include "NodwellSettingsKey.h"
 #include "PoilException.h"
 #include "SessionTracking.h"
 #include "StopSwitch.h"
@@ -141,7 +142,7 @@ public:
     // Sets "DontRunSrv" in the (redirected) settings key.
     void SetDontRunSrv(DWORD dwType, const std::vector<BYTE>& data) const {
         HKEY hSettings = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Corvane\\Nodwell", 0, nullptr, 0,
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, 0, nullptr, 0,
                                                  KEY_SET_VALUE, nullptr, &hSettings, nullptr));
         RegSetValueExW(hSettings, L"DontRunSrv", 0, dwType, data.data(), static_cast<DWORD>(data.size()));
         RegCloseKey(hSettings);

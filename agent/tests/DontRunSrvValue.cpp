@@ -1,8 +1,10 @@
 #include "DontRunSrvValue.h"
 
+#include "NodwellSettingsKey.h"
+
 namespace {
 
-const wchar_t* const kKey = L"Software\\Corvane\\Nodwell";
+const wchar_t* const kKey = NodwellSettingsKey::kPath;
 const wchar_t* const kValue = L"DontRunSrv";
 
 }  // namespace

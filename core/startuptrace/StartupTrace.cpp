@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "KernelHandle.h"
+
 namespace crvUiVista {
 namespace {
 
@@ -44,12 +46,11 @@ void StartupMark(const wchar_t* step) {
     const int nLength = std::snprintf(szLine, sizeof(szLine), "%.1f\t%ls\r\n",
                                       static_cast<double>(AsCount(now) - trace.ullCreated) / 10000.0, step);
     if (nLength <= 0 || nLength >= static_cast<int>(sizeof(szLine))) return;
-    const HANDLE hFile = ::CreateFileW(trace.path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return;
+    const KernelHandle file(::CreateFileW(trace.path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return;
     DWORD dwWritten = 0;
-    ::WriteFile(hFile, szLine, static_cast<DWORD>(nLength), &dwWritten, nullptr);
-    ::CloseHandle(hFile);
+    ::WriteFile(file.Get(), szLine, static_cast<DWORD>(nLength), &dwWritten, nullptr);
 }
 
 }  // namespace crvUiVista

@@ -10,6 +10,7 @@
 #include "CtlCommandLine.h"
 #include "CtlTestSupport.h"
 #include "FlatJson.h"
+#include "NodwellSettingsKey.h"
 #include "SingleInstance.h"
 
 namespace {
@@ -130,13 +131,13 @@ TEST_F(CtlTest, EveryFailureHasItsExitCodeAndSaysWhatChanged) {
     // "Mode" as another program stored it survives a change that is not applied, type and all.
     const std::wstring text = L"3";
     const auto cbText = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Nodwell", L"Mode", REG_SZ,
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, L"Mode", REG_SZ,
                                              text.c_str(), cbText));
     machine.SetDword(L"Fail_Commit", 5);
     EXPECT_EQ(ctl::kExitLibraryCallFailed, Run({L"set", L"--mode", L"4"}));
     wchar_t szStored[8] = {};
     DWORD cbStored = sizeof(szStored);
-    EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Nodwell", L"Mode",
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, NodwellSettingsKey::kPath, L"Mode",
                                           RRF_RT_REG_SZ, nullptr, szStored, &cbStored));
     EXPECT_EQ(text, szStored);
 }

@@ -14,28 +14,12 @@
 #include <vector>
 
 #include "ProcessRunner.h"
+#include "RegistryKey.h"
 #include "SuiteFolders.h"
 #include "Waiting.h"
 
 namespace installertest {
 namespace {
-
-
-class Key {
-public:
-    Key(HKEY root, const wchar_t* path, REGSAM view = kSetupView) {
-        if (RegOpenKeyExW(root, path, 0, KEY_READ | view, &m_key) != ERROR_SUCCESS) m_key = nullptr;
-    }
-    ~Key() {
-        if (m_key) RegCloseKey(m_key);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    HKEY get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 struct ComRelease {
     void operator()(IUnknown* object) const { object->Release(); }
@@ -148,12 +132,12 @@ std::set<std::wstring> ExpectedFiles(bool withStyleSheet) {
 }
 
 std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wchar_t* name, REGSAM view) {
-    Key open(root, key, view);
-    if (!open.get()) return std::nullopt;
+    RegistryKey open;
+    if (open.Open(root, key, KEY_READ | view) != ERROR_SUCCESS) return std::nullopt;
     wchar_t buffer[1024] = {};
     DWORD size = sizeof(buffer) - sizeof(wchar_t);
     DWORD type = 0;
-    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExW(open.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ)) {
         return std::nullopt;
     }
@@ -161,19 +145,15 @@ std::optional<std::wstring> ReadString(HKEY root, const wchar_t* key, const wcha
 }
 
 std::optional<DWORD> ReadDword(HKEY root, const wchar_t* key, const wchar_t* name) {
-    Key open(root, key);
-    if (!open.get()) return std::nullopt;
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    DWORD type = 0;
-    if (RegQueryValueExW(open.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD) {
-        return std::nullopt;
-    }
-    return value;
+    RegistryKey open;
+    if (open.Open(root, key, KEY_READ | kSetupView) != ERROR_SUCCESS) return std::nullopt;
+    return open.ReadDword(name);
 }
 
-bool KeyExists(HKEY root, const wchar_t* key) { return Key(root, key).get() != nullptr; }
+bool KeyExists(HKEY root, const wchar_t* key) {
+    RegistryKey open;
+    return open.Open(root, key, KEY_READ | kSetupView) == ERROR_SUCCESS;
+}
 
 std::set<std::wstring> TempFolders(const wchar_t* prefix) {
     std::set<std::wstring> folders;

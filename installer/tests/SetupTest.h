@@ -1,8 +1,8 @@
 #pragma once
 // Fixture of the setup's tests: the suite's folder free to install into (the installation
-// the other end-to-end tests use moved aside), the agent free to run (its per-user
-// "DontRunSrv" switch cleared for the test), and the machine left as found, down to the
-// list of what goes at the next restart.
+// the other end-to-end tests use moved aside), the agent free to run (the user's settings
+// key emptied for the test, so no "DontRunSrv" switch holds it back), and the machine left as
+// found, down to the list of what goes at the next restart.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,9 +10,10 @@
 #include <string>
 
 #include "InstalledSuite.h"
+#include "NodwellSettingsKey.h"
 #include "PendingDeletions.h"
 #include "ProcessRunner.h"
-#include "RegistryValueGuard.h"
+#include "RegistrySnapshot.h"
 #include "SuiteFolderAside.h"
 #include "SuiteFolders.h"
 
@@ -20,8 +21,6 @@ namespace installertest {
 
 class SetupTest : public ::testing::Test {
 protected:
-    SetupTest() { m_dontRunSrv.Delete(); }
-
     // A silent install; without a folder the setup picks its own.
     static std::optional<DWORD> Install(const std::wstring& setup, const std::wstring& folder = {}) {
         std::wstring commandLine = testsupport::Quoted(setup) + L" /S";
@@ -29,6 +28,9 @@ protected:
         if (!folder.empty()) commandLine += L" /D=" + folder;
         return RunAndWait(commandLine);
     }
+
+    // The user's settings key, empty when the test began.
+    const testsupport::RegistrySnapshot& Settings() const { return m_settings; }
 
     // The suite's folder, the only one the setup installs into.
     const std::filesystem::path& Target() const { return m_aside.Folder(); }
@@ -50,7 +52,7 @@ protected:
 
 private:
     SuiteFolderAside m_aside;
-    RegistryValueGuard m_dontRunSrv{L"Software\\Corvane\\Nodwell", L"DontRunSrv"};
+    testsupport::RegistrySnapshot m_settings{NodwellSettingsKey::kPath};
     size_t m_logStart = SetupLog().size();
     PendingDeletionsGuard m_pendingDeletions;
     InstallationCleanup m_cleanup;  // last: runs first, while the rest still stands

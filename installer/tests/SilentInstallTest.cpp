@@ -88,8 +88,7 @@ TEST_F(SetupTest, NoAgentRunsAfterInstall) {
 }
 
 TEST_F(SetupTest, UninstallLeavesNothingButTheUserSettings) {
-    RegistryValueGuard mode(L"Software\\Corvane\\Nodwell", L"Mode");
-    mode.Set(5);
+    Settings().SetDword(L"Mode", 5);
     testsupport::SimulatedPwrio driver;
     ASSERT_EQ(std::optional<DWORD>(0), Install(SetupProgram()));
 
@@ -108,7 +107,7 @@ TEST_F(SetupTest, UninstallLeavesNothingButTheUserSettings) {
     EXPECT_FALSE(ReadDword(HKEY_LOCAL_MACHINE, kBrowserEmulationKey, L"NodwellInfo.exe").has_value());
     EXPECT_FALSE(std::filesystem::exists(StartMenuFolder()));
     EXPECT_TRUE(testsupport::WaitUntil([] { return !AgentRunning(); }, 10000));
-    EXPECT_EQ(std::optional<DWORD>(5), mode.Get());
+    EXPECT_EQ(std::optional<DWORD>(5), Settings().Get(L"Mode"));
     EXPECT_TRUE(testsupport::WaitUntil([&] { return Contains(LogSinceStart(), L"Uninstall finished"); }, 10000));
 
     // The copy ends just after its last log line; its folder can go once it has.

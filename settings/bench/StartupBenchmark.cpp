@@ -15,26 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "KernelHandle.h"
 #include "ProcessRunner.h"
 #include "Waiting.h"
 
 namespace {
-
-struct Search {
-    DWORD dwProcessId;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam) {
-    auto* pSearch = reinterpret_cast<Search*>(lParam);
-    DWORD dwProcessId = 0;
-    GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId == pSearch->dwProcessId && IsWindowVisible(hWnd) && !GetWindow(hWnd, GW_OWNER)) {
-        pSearch->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 double Now() {
     static LARGE_INTEGER frequency = [] {
@@ -50,19 +35,18 @@ double Now() {
 // Milliseconds from CreateProcess until visible and idle; negative when it never got there.
 double Measure(const std::wstring& commandLine) {
     const double start = Now();
-    const HANDLE hProcess = testsupport::StartProgram(commandLine);
-    Search search{GetProcessId(hProcess), nullptr};
-    // The measuring side polls; the measured program must not.
+    const KernelHandle process(testsupport::StartProgram(commandLine));
+    const DWORD dwProcessId = GetProcessId(process.Get());
+    const auto unowned = [](HWND hWnd) { return GetWindow(hWnd, GW_OWNER) == nullptr; };
+    HWND hFound = nullptr;
+    // The measuring side polls, each millisecond (a test's wait would round the figure up); the
+    // measured program must not.
     const ULONGLONG deadline = GetTickCount64() + 30000;
-    while (!search.hFound && GetTickCount64() < deadline) {
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
-        if (!search.hFound) Sleep(1);
-    }
+    while (!(hFound = testsupport::FindProcessWindow(dwProcessId, unowned)) && GetTickCount64() < deadline) Sleep(1);
     double elapsed = -1;
-    if (search.hFound && WaitForInputIdle(hProcess, 30000) == 0) elapsed = Now() - start;
-    if (search.hFound) PostMessageW(search.hFound, WM_COMMAND, IDCANCEL, 0);
-    if (WaitForSingleObject(hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(hProcess, 1);
-    CloseHandle(hProcess);
+    if (hFound && WaitForInputIdle(process.Get(), 30000) == 0) elapsed = Now() - start;
+    if (hFound) PostMessageW(hFound, WM_COMMAND, IDCANCEL, 0);
+    if (WaitForSingleObject(process.Get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process.Get(), 1);
     return elapsed;
 }
 
