@@ -8,6 +8,7 @@
 #include "GaugeGeometry.h"
 #include "GroupLayout.h"
 #include "ImageHelper.h"
+#include "RegistryKey.h"
 #include "SettingsAccessibility.h"
 #include "SuiteProgram.h"
 #include "Scale.h"
@@ -56,10 +57,8 @@ SIZE TextSize(HWND hWnd, const std::wstring& text) {
 }
 
 bool KeyReadable(const wchar_t* szPath) {
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, szPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS) return false;
-    ::RegCloseKey(hKey);
-    return true;
+    RegistryKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, szPath, KEY_READ) == ERROR_SUCCESS;
 }
 
 // A picture is shown only while its area is: the layouts without music hide it.
