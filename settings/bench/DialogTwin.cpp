@@ -7,15 +7,9 @@
 
 #include <cstdlib>
 
-namespace {
+#include "DoNothingDialog.h"
 
-INT_PTR CALLBACK DoNothing(HWND hDialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(hDialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
+namespace {
 
 BOOL CALLBACK KeepFirst(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
     *reinterpret_cast<LPCWSTR*>(found) = name;
@@ -36,5 +30,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (!templateName || !IS_INTRESOURCE(templateName)) return 2;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    return static_cast<int>(DialogBoxParamW(program, templateName, nullptr, DoNothing, 0));
+    return static_cast<int>(DialogBoxParamW(program, templateName, nullptr, DoNothingDialogProc, 0));
 }
